@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Shared set-up of ./run and ./test: the Debian packages, then configure and build into build/.
+# Sourced, not run: it leaves BUILD_DIR and GAME_DIR set for the caller.
+set -euo pipefail
+
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  libcairo2-dev fonts-dejavu-core
+  xvfb xauth xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
+)
+
+missing_packages() {
+  local p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+
+install_packages() {
+  local missing
+  missing=$(missing_packages | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages. Run this once, then try again:"
+    echo "  sudo apt-get update && sudo apt-get install -y $missing"
+    exit 1
+  fi
+  echo "Installing Debian packages: $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq $missing >/dev/null
+}
+
+build_game() {
+  BUILD_DIR="$ROOT_DIR/build"
+  GAME_DIR="$BUILD_DIR/game"
+  local generator=()
+  [ -f "$BUILD_DIR/CMakeCache.txt" ] || generator=(-G Ninja)
+  cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+install_packages
+build_game

@@ -44,6 +44,7 @@ void swapBuffers();
 void releaseGLContext();                                       // no context current, context gone
 void destroyMainWindow();                                      // queues WindowDestroyed
 void* glProcAddress(const char* name);                         // optional GL entry points, or null
+std::string videoDriverName();                                 // "offscreen", "x11", …; "null" for the null backend
 void errorBox(const std::wstring& text, const std::wstring& caption);  // modal, error icon
 
 // ---- events -----------------------------------------------------------------------------------

@@ -63,6 +63,13 @@ section_keys() {
     sec == tolower(s) && index($0, "=") { key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key); print key }'
 }
 
+# press_key ID KEY: a real key press through XTEST. Xvfb runs without a window manager, so the
+# keyboard focus follows the pointer: the pointer is moved into the window first. (Sending the key
+# to the window directly races the game: after Esc the release would reach a destroyed window.)
+press_key() {
+  xdotool mousemove --window "$1" 10 10 sleep 0.1 key "$2"
+}
+
 screenshot() { import -window root "$ARTIFACTS/$1.png"; }
 
 settings_file() {

@@ -10,7 +10,7 @@ wid=$(wait_window)
 [ "$(client_size "$wid")" = "800x600" ] || fail "client area is $(client_size "$wid"), not 800x600"
 sleep 1
 screenshot window-default
-xdotool key --window "$wid" Escape
+press_key "$wid" Escape
 code=$(wait_exit "$dir")
 [ "$code" = 1 ] || fail "exit code after Esc is $code, not 1"
 ini=$(settings_file "$dir")
@@ -42,7 +42,7 @@ printf '[System]\r\nWidth=640\r\nHeight=480\r\n' >"$dir/Settings.ini"
 start_game "$dir"
 wid=$(wait_window)
 [ "$(client_size "$wid")" = "640x480" ] || fail "client area is $(client_size "$wid"), not 640x480"
-xdotool key --window "$wid" Escape
+press_key "$wid" Escape
 code=$(wait_exit "$dir")
 [ "$code" = 1 ] || fail "exit code is $code"
 head -n 3 "$dir/Settings.ini" | cmp -s - <(printf '[System]\r\nWidth=640\r\nHeight=480\r\n') \

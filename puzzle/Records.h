@@ -1,0 +1,14 @@
+// Best times and medals. Limits and best times are whole seconds; Recs.ini in the level folder
+// holds a section per level with "Gold", "Silver", "Bronze" (never written) and "User" (the best).
+#pragma once
+
+#include <cstdint>
+
+enum class Medal { Gold, Silver, Bronze, None };
+
+// The medal for a solving time: the first of gold, silver and bronze whose limit is not below the
+// time in whole seconds (milliseconds / 1000, rounded down), compared unsigned; limits are taken
+// as they are, ascending or not.
+Medal medalFor(uint32_t elapsedMs, int32_t gold, int32_t silver, int32_t bronze);
+
+const char* medalMessage(Medal medal);  // "You win Gold Medal" ... "No Medal..."

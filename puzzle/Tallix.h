@@ -1,0 +1,81 @@
+// The cross-sum board: the grid of cells, its runs, its place on screen and the player's input.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "puzzle/Cells.h"
+#include "puzzle/Puzzle.h"
+#include "puzzle/Run.h"
+
+struct LevelImage;
+
+// Sections: model (Tallix.cpp) | level file (LevelFile.cpp) | input (PlayRules.cpp) |
+// saved game (SavedGame.cpp) | records (Records.cpp).
+//
+// A board starts empty (no cells, no runs) and is filled once by loadLevel. A board whose level
+// could not be read stays usable: it keeps the cells it read, takes input on them and is never
+// reported solved.
+class CTallix : public CPuzzle {
+public:
+    // Control
+    void mouseMove(float x, float y) override;                // hover, dragging, pop-up forwarding
+    bool buttonDown(float x, float y, int button) override;   // pop-ups, middle click, dragging; false
+    bool buttonUp(float x, float y, int button) override;     // ends dragging with that button; false
+    void wheel(int delta) override;                           // steps the hovered digit by one
+    bool hitTest(float x, float y) override;                  // strictly inside the board rectangle
+
+    // CPuzzle
+    bool loadLevel(const std::wstring& path) override;  // relative path, e.g. "Data\Levels\A.grd"
+    void recordResult() override;
+    bool loadSavedGame() override;
+    bool saveGame() override;
+    bool hasEntries() override;
+    void resetEntries() override;
+    bool isSolved() override;
+
+    // The level from bytes in memory: grid, runs and default limits (gold, silver and bronze must
+    // already hold the records). No disk access. True when the trailer block was found.
+    bool readLevel(const uint8_t* data, size_t size);
+    // A saved game from bytes in memory, applied to this board after its entries were cleared.
+    // No disk access.
+    void restoreSavedGame(const uint8_t* data, size_t size);
+
+    // The cell under (x, y) with its column and row, or null off the grid (column and row then
+    // untouched). The left and top edges of a cell belong to it, the right and bottom do not.
+    PCell* hitCell(float x, float y, int* column = nullptr, int* row = nullptr) const;
+
+    PCell* cellAt(int x, int y) const;  // null outside the grid
+    std::vector<PCellActive*> playableCellsInRowOrder() const;
+
+    // Geometry in view units.
+    float cellEdge() const { return cellSize * zoom; }
+    float left() const { return centreX - width * cellEdge() / 2; }
+    float right() const { return centreX + width * cellEdge() / 2; }
+    float bottom() const { return centreY - height * cellEdge() / 2; }
+    float top() const { return centreY + height * cellEdge() / 2; }
+
+    int32_t width = 0;   // columns, 0 until a level gave 1 to 49
+    int32_t height = 0;  // rows
+    std::vector<std::vector<std::unique_ptr<PCell>>> grid;  // grid[column][row], row 0 at the top
+    PCell* hoveredCell = nullptr;   // the cell every input acts on; null off the board
+    int32_t hoveredMark = 0;        // third of the hovered playable cell as a keypad index 1 to 9
+    std::vector<std::unique_ptr<Run>> runs;  // in creation order
+    float cellSize = 0.05f;         // cell edge at zoom 1
+    bool loaded = false;            // the level file was read to its trailer
+
+private:
+    void buildGrid(const LevelImage& level);
+    void buildRuns();
+    void buildRun(PCellHeader* clue, int32_t sum, int32_t direction, int x, int y);
+    int countPlayable() const;
+    void updateHover(float x, float y);
+    void middleClick(PCellActive& cell);
+    void openPopUp(PPopUp* popUp, PCellActive& cell, float x, float y, bool markMode);
+};
+
+// Recomputes the across run and then the down run of a cell whose value changed.
+void updateRunsOf(PCellLocked& cell);

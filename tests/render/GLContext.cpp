@@ -1,0 +1,175 @@
+// Opening the one window and context of the test process, resetting the GL state between tests,
+// and reading pixels back.
+//
+// Sections: context | fixture | pixels | drawing
+#include "GLContext.h"
+
+#include <cstdlib>
+#include <ostream>
+
+#include "app/Shell.h"
+#include "gfx/TextureBinding.h"
+#include "platform/OpenGL.h"
+#include "platform/Platform.h"
+
+namespace render {
+
+// ---- context ----------------------------------------------------------------------------------
+
+namespace {
+
+const wchar_t* const windowClass = L"TallixRenderTests";
+const char* const expectedDriver = "offscreen";
+
+struct ContextState {
+    bool attempted = false;
+    bool open = false;
+    std::string failure;  // why there is no usable context
+};
+
+ContextState& contextState() {
+    static ContextState state;
+    return state;
+}
+
+// Closes the window with the context current, after the last test of the process.
+class ContextEnvironment : public testing::Environment {
+public:
+    void TearDown() override {
+        if (!contextState().open) return;
+        platform::releaseGLContext();
+        platform::destroyMainWindow();
+        platform::unregisterWindowClass(windowClass);
+        contextState().open = false;
+    }
+};
+testing::Environment* const environment = testing::AddGlobalTestEnvironment(new ContextEnvironment);
+
+std::string openContext() {
+    platform::selectBackend(platform::Backend::Real);
+    platform::DisplaySettings settings;
+    settings.width = frameWidth;
+    settings.height = frameHeight;
+    if (!platform::registerWindowClass(windowClass))
+        return "no video driver could be initialised (driver \"" + platform::videoDriverName() +
+               "\"); run with SDL_VIDEODRIVER=offscreen";
+    std::string driver = " on video driver \"" + platform::videoDriverName() + "\"";
+    if (!platform::createMainWindow(L"render tests", settings)) return "the window could not be created" + driver;
+    platform::createGLContext(settings);
+    if (!glGetString(GL_VERSION)) return "no GL context is current after createGLContext" + driver;
+    if (platform::videoDriverName() != expectedDriver)
+        return "the context runs" + driver + ", expected \"offscreen\" (set SDL_VIDEODRIVER=offscreen)";
+    return "";
+}
+
+// The state the application sets once after making its context current, plus a clean frame.
+void resetGLState() {
+    glViewport(0, 0, frameWidth, frameHeight);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, 1.0, 0.0, 0.75, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    forgetTextureBinding();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+std::filesystem::path testFolder() {
+    const char* root = std::getenv("TALLIX_TEST_TMP");
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path dir = std::filesystem::path(root && *root ? root : "/tmp") / "render" /
+                                (std::string(info->test_suite_name()) + "_" + info->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+}  // namespace
+
+// ---- fixture ----------------------------------------------------------------------------------
+
+void GLContextTest::SetUp() {
+    ContextState& state = contextState();
+    if (!state.attempted) {
+        state.attempted = true;
+        state.failure = openContext();
+        state.open = state.failure.empty();
+    }
+    ASSERT_TRUE(state.open) << state.failure;
+    savedDirectory_ = std::filesystem::current_path();
+    savedBase_ = baseDirectory;
+    folder = testFolder();
+    std::filesystem::current_path(folder);
+    baseDirectory = platform::fromUtf8(folder.string()) + L"\\";
+    resetGLState();
+}
+
+void GLContextTest::TearDown() {
+    if (savedDirectory_.empty()) return;  // SetUp stopped before changing anything
+    std::filesystem::current_path(savedDirectory_);
+    baseDirectory = savedBase_;
+}
+
+// ---- pixels -----------------------------------------------------------------------------------
+
+std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
+    return out << "(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ", " << pixel.a << ")";
+}
+
+Pixel readPixel(int x, int y) {
+    uint8_t rgba[4] = {0, 0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return Pixel{rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+int pixelColumn(float viewX) { return int(viewX * frameWidth); }
+int pixelRow(float viewY) { return int(viewY / 0.75f * frameHeight); }
+
+Pixel probe(float x, float y) { return readPixel(pixelColumn(x), pixelRow(y)); }
+
+testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, int tolerance) {
+    auto near = [tolerance](int a, int e) { return a >= e - tolerance && a <= e + tolerance; };
+    if (near(actual.r, r) && near(actual.g, g) && near(actual.b, b)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "pixel " << actual << ", expected (" << r << ", " << g << ", "
+                                       << b << ") within " << tolerance;
+}
+
+Span litSpan(int y) {
+    uint8_t row[frameWidth * 4];
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, y, frameWidth, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
+    Span span;
+    for (int x = 0; x < frameWidth; ++x) {
+        const uint8_t* p = row + 4 * x;
+        if (p[0] < 128 && p[1] < 128 && p[2] < 128) continue;
+        if (span.first < 0) span.first = x;
+        span.last = x;
+    }
+    return span;
+}
+
+// ---- drawing ----------------------------------------------------------------------------------
+
+void drawTexturedQuad(uint32_t texture, float left, float top, float width, float height) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    forgetTextureBinding();
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f); glVertex2f(left, top);
+    glTexCoord2f(1.0f, 0.0f); glVertex2f(left + width, top);
+    glTexCoord2f(1.0f, 1.0f); glVertex2f(left + width, top - height);
+    glTexCoord2f(0.0f, 1.0f); glVertex2f(left, top - height);
+    glEnd();
+}
+
+}  // namespace render

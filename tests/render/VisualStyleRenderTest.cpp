@@ -1,0 +1,66 @@
+#include "gfx/VisualStyle.h"
+
+#include <fstream>
+#include <memory>
+
+#include "DdsWriter.h"
+#include "GLContext.h"
+#include "gfx/TextureCache.h"
+#include "platform/OpenGL.h"
+
+namespace {
+
+class CVisualStyleRender : public render::GLContextTest {
+protected:
+    void SetUp() override {
+        render::GLContextTest::SetUp();
+        if (HasFatalFailure()) return;
+        render::DdsLevel white = render::solidBgra(4, 4, {255, 255, 255, 255});
+        for (const char* file : {"MedalGold.dds", "MedalSilver.dds", "MedalBronze.dds", "MedalNone.dds"})
+            render::writeBgraDds(folder / "Data" / file, {white});
+        for (const char* style : {"Wood", "Ice"}) {
+            std::filesystem::path dir = folder / "Data/Styles" / style;
+            render::writeBgraDds(dir / "Cell.dds", {white});
+            render::writeBgraDds(dir / "Unused.dds", {white});
+            render::writeBgraDds(dir / "Glyphs.dds", {white});
+            std::ofstream(dir / "Digits.ini") << "[global]\nmap=Glyphs.dds\n";
+            std::ofstream(dir / "Style.ini")
+                << "[Cells]\nCellActiveMap=Cell.dds\nCellHandleMap=Cell.dds\nCellUnusedMap=Unused.dds\n"
+                   "[Fonts]\nFontActive=Digits.ini\nFontHandle=Digits.ini\nFontLocked=Fixed.ini\n";
+        }
+    }
+
+    CTextureCache cache;
+};
+
+}  // namespace
+
+TEST_F(CVisualStyleRender, StylesShareMedalsAndCachedImages) {
+    CVisualStyle wood(L"Wood", cache);
+    CVisualStyle ice(L"Ice", cache);
+    EXPECT_NE(wood.goldMedalTexture(), 0u);
+    EXPECT_NE(wood.goldMedalTexture(), wood.noMedalTexture());
+    EXPECT_EQ(wood.goldMedalTexture(), ice.goldMedalTexture());
+    EXPECT_EQ(wood.noMedalTexture(), ice.noMedalTexture());
+    EXPECT_NE(wood.activeCellTexture(), 0u);
+    EXPECT_EQ(wood.activeCellTexture(), wood.handleCellTexture());  // one image, loaded once
+    EXPECT_NE(wood.unusedCellTexture(), wood.activeCellTexture());
+    EXPECT_NE(wood.activeCellTexture(), ice.activeCellTexture());   // another folder, another file
+    EXPECT_NE(wood.activeFont()->glyphTexture(), 0u);
+    EXPECT_EQ(wood.lockedFont()->glyphTexture(), 0u);                // Fixed.ini does not exist
+}
+
+TEST_F(CVisualStyleRender, DestructionDeletesTheListsOfEachFont) {
+    auto style = std::make_unique<CVisualStyle>(L"Wood", cache);
+    ASSERT_EQ(style->fontCount(), 2u);
+    uint32_t shared = style->activeFont()->uprightList(0);
+    uint32_t locked = style->lockedFont()->uprightList(0);
+    ASSERT_TRUE(glIsList(shared));
+    ASSERT_TRUE(glIsList(locked + CStyleFont::listCount - 1));
+    style.reset();
+    for (uint32_t i = 0; i < CStyleFont::listCount; ++i) {
+        EXPECT_FALSE(glIsList(shared + i));
+        EXPECT_FALSE(glIsList(locked + i));
+    }
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}

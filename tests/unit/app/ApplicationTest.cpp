@@ -1,0 +1,271 @@
+#include "app/Application.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "RecordingRoot.h"
+#include "TempFiles.h"
+#include "app/IniFile.h"
+#include "app/Shell.h"
+#include "platform/NullBackend.h"
+
+using platform::Event;
+using platform::EventType;
+
+namespace {
+
+// Runs each test in a fresh working directory with the null backend and the shell's globals as
+// they are at process start.
+class CApplicationTest : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::selectBackend(platform::Backend::Null);
+        platform::null::reset();
+        quitRequested = false;
+        wireframe = false;
+        texturing = true;
+        systemSettings = SystemSettings();
+        previousDirectory = std::filesystem::current_path();
+        folder = testfiles::freshFolder();
+        std::filesystem::current_path(folder);
+    }
+    void TearDown() override { std::filesystem::current_path(previousDirectory); }
+
+    // A factory for a recording root; the root's frames-per-second overlay is written down too.
+    RootFactory recordingRoot() {
+        return [this] {
+            ++rootsMade;
+            callsBeforeRoot = platform::null::calls();
+            contextAtConstruction = platform::null::contextCurrent();
+            auto control = std::make_unique<RecordingRoot>(log);
+            root = control.get();
+            if (quitAfterFrames > 0)
+                root->onDraw = [this](int draws) { quitRequested = draws >= quitAfterFrames; };
+            root->onDestroy = [this] {
+                callsAtRootDestruction = platform::null::calls();
+                contextAtDestruction = platform::null::contextCurrent();
+                settingsBeforeWriteBack = std::filesystem::exists(folder / "Settings.ini");
+            };
+            RootElement element;
+            element.control = std::move(control);
+            element.drawFps = [this](float fps) { fpsShown.push_back(fps); };
+            return element;
+        };
+    }
+
+    static void push(EventType type, int button = 0, int x = 0, int y = 0) {
+        Event e;
+        e.type = type;
+        e.button = button;
+        e.x = x;
+        e.y = y;
+        platform::null::pushEvent(e);
+    }
+    static void pushKey(platform::Key key) {
+        Event e;
+        e.type = EventType::KeyPressed;
+        e.key = key;
+        platform::null::pushEvent(e);
+    }
+
+    // The non-empty lines of the settings file.
+    std::vector<std::string> settingsLines() const {
+        std::vector<std::string> lines;
+        std::string text = testfiles::readText(folder / "Settings.ini");
+        size_t start = 0;
+        while (start < text.size()) {
+            size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            std::string line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty()) lines.push_back(line);
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    IniFile settings() const { return IniFile(testfiles::wide(folder / "Settings.ini")); }
+
+    std::filesystem::path previousDirectory;
+    std::filesystem::path folder;
+    std::vector<std::string> log;
+    RecordingRoot* root = nullptr;
+    int rootsMade = 0;
+    int quitAfterFrames = 0;
+    std::vector<float> fpsShown;
+    std::vector<std::string> callsBeforeRoot;
+    std::vector<std::string> callsAtRootDestruction;
+    bool contextAtConstruction = false;
+    bool contextAtDestruction = false;
+    bool settingsBeforeWriteBack = true;
+};
+
+const std::vector<std::string> startUpCalls = {
+    "registerWindowClass", "createMainWindow", "bringToForeground", "createGLContext",
+    "setSwapInterval",     "showMainWindow"};
+
+}  // namespace
+
+TEST_F(CApplicationTest, DefaultsWithoutSettingsFileAndWriteBackOfTwoKeys) {
+    pushKey(platform::Key::Escape);
+    EXPECT_EQ(applicationMain(recordingRoot()), 1);
+
+    const platform::DisplaySettings& window = platform::null::windowSettings();
+    EXPECT_EQ(window.width, 800);
+    EXPECT_EQ(window.height, 600);
+    EXPECT_EQ(window.bitsPerPixel, 32);
+    EXPECT_EQ(window.depthBits, 24);
+    EXPECT_EQ(window.frequency, 70);
+    EXPECT_FALSE(window.fullScreen);
+    EXPECT_EQ(platform::null::swapInterval(), 0);
+    EXPECT_EQ(platform::null::windowTitle(), L"Tallix Free v1.0");
+    EXPECT_EQ(platform::null::windowClassName(), L"PelomiCN");
+    EXPECT_EQ(baseDirectory, testfiles::wide(folder) + L"\\");
+
+    EXPECT_EQ(settingsLines(),
+              (std::vector<std::string>{"[System]", "WaitForVSynch=0", "ShowFPS=1"}));
+}
+
+TEST_F(CApplicationTest, SettingsFileIsUsedAndOnlyTwoKeysRewritten) {
+    testfiles::writeText(folder / "Settings.ini",
+                         "[System]\nWidth = 640\nHeight=480\nFullScreen=1\nWaitForVSynch=yes\n"
+                         "ShowFPS=0\nBitsPerPixel=16\nDepthBits=16\nFrequency=60\n");
+    push(EventType::PointerMoved, 0, 320, 120);
+    quitAfterFrames = 2;
+    EXPECT_EQ(applicationMain(recordingRoot()), 1);
+    EXPECT_EQ(platform::null::swapCount(), 2u);
+    EXPECT_TRUE(fpsShown.empty());  // ShowFPS=0
+
+    const platform::DisplaySettings& window = platform::null::windowSettings();
+    EXPECT_EQ(window.width, 640);
+    EXPECT_EQ(window.height, 480);
+    EXPECT_EQ(window.bitsPerPixel, 16);
+    EXPECT_EQ(window.depthBits, 16);
+    EXPECT_EQ(window.frequency, 60);
+    EXPECT_TRUE(window.fullScreen);
+    EXPECT_EQ(platform::null::swapInterval(), 1);
+    const auto& calls = platform::null::calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "switchDisplayMode"), calls.end());
+    EXPECT_EQ(log, (std::vector<std::string>{"move 0.5 0.5625"}));
+
+    std::vector<std::string> lines = settingsLines();
+    EXPECT_EQ(lines[1], "Width = 640");  // the untouched line keeps its spelling
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "WaitForVSynch=1"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "ShowFPS=0"), 1);
+    EXPECT_EQ(lines.size(), 9u);
+}
+
+TEST_F(CApplicationTest, LowerCaseSettingsFileIsTheOneFile) {
+    testfiles::writeText(folder / "settings.ini", "[System]\nWidth=640\nHeight=480\nShowFPS=\n");
+    pushKey(platform::Key::Escape);
+    EXPECT_EQ(applicationMain(recordingRoot()), 1);
+    EXPECT_EQ(platform::null::windowSettings().width, 640);
+
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    ASSERT_EQ(names.size(), 1u);
+    IniFile written(testfiles::wide(folder / names[0]));
+    EXPECT_EQ(written.readString(L"System", L"ShowFPS"), L"1");  // empty read as true
+    EXPECT_EQ(written.readInt(L"System", L"Width", 0), 640);
+}
+
+TEST_F(CApplicationTest, RegistrationFailureShowsOnlyItsOwnBox) {
+    platform::null::failClassRegistration(true);
+    EXPECT_EQ(applicationMain(recordingRoot()), 0);
+    EXPECT_EQ(platform::null::errorBoxes(),
+              std::vector<std::wstring>{L"Failed To Register The Window Class (1)"});
+    EXPECT_EQ(platform::null::errorBoxCaptions(), std::vector<std::wstring>{L"Error"});
+    EXPECT_EQ(platform::null::calls(),
+              (std::vector<std::string>{"registerWindowClass", "errorBox"}));
+    EXPECT_EQ(rootsMade, 0);
+    EXPECT_EQ(settingsLines(),
+              (std::vector<std::string>{"[System]", "WaitForVSynch=0", "ShowFPS=1"}));
+}
+
+TEST_F(CApplicationTest, WindowFailureKeepsTheClassAndWritesSettings) {
+    platform::null::failWindowCreation(true);
+    EXPECT_EQ(applicationMain(recordingRoot()), 0);
+    EXPECT_EQ(platform::null::errorBoxes(),
+              std::vector<std::wstring>{L"Failed To Init Instance for Main."});
+    EXPECT_EQ(platform::null::errorBoxCaptions(), std::vector<std::wstring>{L"Error"});
+    EXPECT_EQ(platform::null::calls(),
+              (std::vector<std::string>{"registerWindowClass", "createMainWindow", "errorBox"}));
+    EXPECT_EQ(rootsMade, 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "Settings.ini"));
+}
+
+TEST_F(CApplicationTest, QuitRequestedByTheRootEndsWithFullTeardown) {
+    quitAfterFrames = 3;
+    EXPECT_EQ(applicationMain(recordingRoot()), 1);
+    EXPECT_EQ(rootsMade, 1);
+    EXPECT_EQ(platform::null::swapCount(), 3u);
+    EXPECT_EQ(fpsShown, (std::vector<float>{1.0f, 1.0f, 1.0f}));
+
+    // The root is made after the window is shown, with the context current, and destroyed first.
+    EXPECT_EQ(callsBeforeRoot, startUpCalls);
+    EXPECT_TRUE(contextAtConstruction);
+    EXPECT_EQ(callsAtRootDestruction, startUpCalls);
+    EXPECT_TRUE(contextAtDestruction);
+    EXPECT_FALSE(settingsBeforeWriteBack);
+
+    std::vector<std::string> all = startUpCalls;
+    all.insert(all.end(), {"releaseGLContext", "destroyMainWindow", "unregisterWindowClass"});
+    EXPECT_EQ(platform::null::calls(), all);
+    EXPECT_FALSE(platform::null::windowExists());
+    EXPECT_FALSE(platform::null::contextCurrent());
+}
+
+TEST_F(CApplicationTest, InputReachesTheRootThroughTheLoop) {
+    push(EventType::ButtonPressed, 2, 400, 300);
+    push(EventType::ButtonReleased, 2, 400, 300);
+    push(EventType::ButtonPressed, 0, 0, 0);
+    push(EventType::ButtonReleased, 0, 0, 0);
+    Event wheel;
+    wheel.type = EventType::Wheel;
+    wheel.wheelDelta = -120;
+    platform::null::pushEvent(wheel);
+    pushKey(platform::Key::Escape);
+    pushKey(platform::Key::F1);  // never handled: the loop has ended
+    EXPECT_EQ(applicationMain(recordingRoot()), 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 0.5 0.375 2", "down 0 0.75 0", "up 0 0.75 0",
+                                             "wheel -120"}));
+    EXPECT_FALSE(wireframe);
+    EXPECT_EQ(platform::null::swapCount(), 0u);  // the queue was never empty
+}
+
+TEST_F(CApplicationTest, FpsPublishesAfterMoreThanOneSecond) {
+    CApplication application;
+    platform::null::setTime(0);
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // the first frame publishes itself
+    platform::null::setTime(500);
+    for (int i = 0; i < 3; ++i) application.updateFps();
+    platform::null::setTime(1000);
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // exactly one second is not enough
+    platform::null::setTime(1001);
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 5.0f);  // counts the publishing frame
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 5.0f);
+}
+
+TEST_F(CApplicationTest, FpsFirstFrameAndWrappedClock) {
+    CApplication application;
+    platform::null::setTime(0xFFFFFFFFu - 300u);  // any origin: the first frame still shows 1
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 1.0f);
+    platform::null::advanceTime(400);  // wrapped round to 99
+    application.updateFps();
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // published at the wrap: frames since then start over
+    platform::null::advanceTime(1200);
+    application.updateFps();
+    EXPECT_FLOAT_EQ(application.fps(), 2.0f);
+}

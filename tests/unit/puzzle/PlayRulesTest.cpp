@@ -1,0 +1,192 @@
+// The board's input: hover and marks, the middle click, the wheel, dragging by a clue, and how
+// presses meet an open pop-up.
+#include <cmath>
+
+#include "PuzzleTestSupport.h"
+#include "puzzle/PopUp.h"
+
+using namespace puzzletest;
+
+namespace {
+
+// The square board at zoom 1 centred at (0.5, 0.375): cell edge 0.05, playable cells at columns
+// and rows 1 and 2, clues "4\0" at (0, 1) and "0\3" at (1, 0).
+class PlayRulesTest : public PuzzleTest {
+protected:
+    void SetUp() override {
+        PuzzleTest::SetUp();
+        board = load("Square", levelFile(squareGrid()));
+        board->zoom = 1.0f;
+        board->centreX = 0.5f;
+        board->centreY = 0.375f;
+        board->digitPopUp = &ring;
+        board->markPopUp = &keypad;
+    }
+
+    float x(int column) const { return cellCentreX(*board, column); }
+    float y(int row) const { return cellCentreY(*board, row); }
+
+    // Hover over a cell (at an offset from its centre) and press there.
+    void press(int column, int row, int button, float dx = 0.0f, float dy = 0.0f) {
+        board->mouseMove(x(column) + dx, y(row) + dy);
+        EXPECT_FALSE(board->buttonDown(x(column) + dx, y(row) + dy, button));
+    }
+
+    // Lets the opening animation of a pop-up finish and lays its items out as a frame would.
+    static void finishOpening(PPopUp& popUp) {
+        platform::null::advanceTime(300);
+        popUp.placeItems(popUp.advanceScale());
+    }
+
+    PPopUp ring{PPopUp::ring};
+    PPopUp keypad{PPopUp::keypad};
+    std::unique_ptr<CTallix> board;
+};
+
+}  // namespace
+
+TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
+    const float third = 0.05f / 3;
+    board->mouseMove(x(1) - third, y(1) + third);
+    EXPECT_EQ(board->hoveredCell, board->cellAt(1, 1));
+    EXPECT_EQ(board->hoveredMark, 1);
+    board->mouseMove(x(2) + third, y(2) - third);
+    EXPECT_EQ(board->hoveredMark, 9);
+    board->mouseMove(x(1) + third, y(1));
+    EXPECT_EQ(board->hoveredMark, 6);
+    board->mouseMove(x(0), y(1));  // a clue: the mark stays
+    EXPECT_EQ(board->hoveredCell, board->cellAt(0, 1));
+    EXPECT_EQ(board->hoveredMark, 6);
+    board->mouseMove(0.05f, 0.05f);
+    EXPECT_EQ(board->hoveredCell, nullptr);
+}
+
+TEST_F(PlayRulesTest, MiddleClickTakesASetMarkAndClearsADigit) {
+    PCellActive& cell = playable(*board, 1, 1);
+    press(1, 1, 1);
+    EXPECT_EQ(cell.value, 0);  // mark 5 is not set: nothing
+    cell.marks[4] = true;
+    press(1, 1, 1);
+    EXPECT_EQ(cell.value, 5);
+    EXPECT_TRUE(cell.acrossRun->over);  // 5 in a run of 4: the runs were updated
+    press(1, 1, 1);
+    EXPECT_EQ(cell.value, 0);
+    EXPECT_FALSE(cell.acrossRun->over);
+}
+
+TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNine) {
+    PCellActive& cell = playable(*board, 2, 2);
+    board->mouseMove(x(2), y(2));
+    board->wheel(360);  // three notches in one call still make one step
+    EXPECT_EQ(cell.value, 1);
+    for (int i = 0; i < 12; ++i) board->wheel(120);
+    EXPECT_EQ(cell.value, 9);
+    EXPECT_TRUE(cell.downRun->over);
+    for (int i = 0; i < 12; ++i) board->wheel(-120);
+    EXPECT_EQ(cell.value, 0);
+    EXPECT_FALSE(cell.downRun->over);
+    board->wheel(0);
+    EXPECT_EQ(cell.value, 0);
+
+    auto fixed = load("Fixed", levelFile({"7\\0 f4 p"}));
+    fixed->centreX = 0.5f;
+    fixed->centreY = 0.375f;
+    fixed->mouseMove(cellCentreX(*fixed, 1), cellCentreY(*fixed, 0));
+    fixed->wheel(120);
+    EXPECT_EQ(asLocked(fixed->cellAt(1, 0))->value, 4);
+    fixed->mouseMove(cellCentreX(*fixed, 0), cellCentreY(*fixed, 0));
+    fixed->wheel(-120);
+    EXPECT_EQ(asHeader(fixed->cellAt(0, 0))->acrossSum, 7);
+}
+
+TEST_F(PlayRulesTest, LeftDragOnAClueMovesTheBoardByThePointer) {
+    const float startX = x(0);
+    const float startY = y(1);
+    press(0, 1, 0);
+    EXPECT_TRUE(board->drag.held[0]);
+    board->mouseMove(startX + 0.125f, startY - 0.0625f);
+    EXPECT_FLOAT_EQ(board->centreX, 0.625f);
+    EXPECT_FLOAT_EQ(board->centreY, 0.3125f);
+    board->mouseMove(startX + 0.25f, startY - 0.0625f);
+    EXPECT_FLOAT_EQ(board->centreX, 0.75f);
+    EXPECT_FLOAT_EQ(board->centreY, 0.3125f);
+    EXPECT_FALSE(board->buttonUp(0.0f, 0.0f, 0));
+    EXPECT_FALSE(board->drag.held[0]);
+    board->mouseMove(0.1f, 0.1f);
+    EXPECT_FLOAT_EQ(board->centreX, 0.75f);
+}
+
+TEST_F(PlayRulesTest, MiddleAndRightDragsMoveNothing) {
+    press(1, 0, 2);
+    press(1, 0, 1);
+    EXPECT_TRUE(board->drag.held[2]);
+    EXPECT_TRUE(board->drag.held[1]);
+    EXPECT_FALSE(board->drag.held[0]);
+    board->mouseMove(x(2), y(2));
+    EXPECT_FLOAT_EQ(board->centreX, 0.5f);
+    EXPECT_EQ(board->hoveredCell, board->cellAt(2, 2));
+    press(0, 0, 0);  // an unused cell starts no drag
+    EXPECT_FALSE(board->drag.held[0]);
+    EXPECT_FALSE(ring.isOpen());
+}
+
+TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
+    press(1, 1, 0);
+    EXPECT_EQ(board->currentPopUp, &ring);
+    EXPECT_TRUE(ring.isOpen());
+    EXPECT_FALSE(ring.markMode());
+    EXPECT_EQ(ring.targetCell(), &playable(*board, 1, 1));
+    EXPECT_FLOAT_EQ(ring.centreX(), x(1));
+
+    board->buttonDown(0.05f, 0.05f, 0);  // off the board: closes the ring, nothing else
+    EXPECT_FALSE(ring.isOpen());
+    press(2, 1, 2);
+    EXPECT_EQ(board->currentPopUp, &keypad);
+    EXPECT_TRUE(keypad.markMode());
+    EXPECT_EQ(keypad.targetCell(), &playable(*board, 2, 1));
+}
+
+TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
+    press(1, 1, 0);
+    ASSERT_TRUE(ring.isOpen());
+    float farX = x(2) + 0.015f;
+    float farY = y(2) - 0.015f;
+    ASSERT_FALSE(ring.isInside(farX, farY));
+    board->buttonDown(farX, farY, 0);  // no move first: the press itself finds the new cell
+    EXPECT_TRUE(ring.isOpen());
+    EXPECT_EQ(ring.targetCell(), &playable(*board, 2, 2));
+    EXPECT_FLOAT_EQ(ring.centreX(), farX);
+    EXPECT_EQ(board->hoveredCell, board->cellAt(2, 2));
+
+    board->buttonDown(x(0), y(1), 0);  // a clue: closes the ring and starts a drag
+    EXPECT_FALSE(ring.isOpen());
+    EXPECT_TRUE(board->drag.held[0]);
+}
+
+TEST_F(PlayRulesTest, APressInsideTheRingChoosesItsDigit) {
+    PCellActive& cell = playable(*board, 1, 1);
+    press(1, 1, 0);
+    finishOpening(ring);
+    const PPopUp::Item& three = ring.items()[3];
+    board->mouseMove(x(1) + three.x, y(1) + three.y);
+    EXPECT_EQ(ring.hoveredItem(), &three);
+    EXPECT_EQ(board->hoveredCell, &cell);  // the pop-up keeps the pointer
+    board->wheel(120);                      // and the wheel
+    EXPECT_EQ(cell.value, 0);
+    board->buttonDown(x(1) + three.x, y(1) + three.y, 0);
+    EXPECT_EQ(cell.value, 3);
+    EXPECT_EQ(cell.downRun->currentSum, 3);
+    EXPECT_FALSE(cell.acrossRun->complete);
+    EXPECT_FALSE(ring.isOpen());
+    board->wheel(120);  // closed: the wheel reaches the board again
+    EXPECT_EQ(cell.value, 4);
+}
+
+TEST_F(PlayRulesTest, BoardWithoutPopUpsIgnoresLeftAndRightPresses) {
+    board->digitPopUp = nullptr;
+    board->markPopUp = nullptr;
+    press(1, 1, 0);
+    press(1, 1, 2);
+    EXPECT_EQ(board->currentPopUp, nullptr);
+    EXPECT_FALSE(board->hasEntries());
+}

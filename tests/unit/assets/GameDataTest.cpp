@@ -1,0 +1,157 @@
+// The generated Data folder: every file the game asks for is there under its exact name, every
+// image reads back through the game's DDS reader as BGRA with power-of-two sides and a complete
+// mipmap chain, images the game tints are white on transparent, and the window icon is a BMP with
+// alpha.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AssetsTestSupport.h"
+
+using namespace assettest;
+
+namespace {
+
+std::vector<std::string> namedByTheGame() {
+    std::vector<std::string> names = {
+        "MainFont.dds", "MainFont.ini", "Back.dds", "BackColors.ini", "Zoom.dds", "Move.dds",
+        "Up.dds", "Down.dds", "MedalGold.dds", "MedalSilver.dds", "MedalBronze.dds",
+        "MedalNone.dds", "Icon.bmp", "Styles/VisualStyles.ini",
+    };
+    for (const char* folder : {"Styles/PopClassic/", "Styles/PopClassicQuad/"}) {
+        for (int i = 0; i < 10; ++i) {
+            names.push_back(folder + std::to_string(i) + ".dds");
+            names.push_back(folder + std::to_string(i) + "ch.dds");
+        }
+        names.push_back(std::string(folder) + "shadow.dds");
+    }
+    return names;
+}
+
+// Images the game draws in a colour of its choosing (GL_MODULATE), so their colour must be white.
+std::vector<std::string> tintedImages() {
+    std::vector<std::string> names = {"MainFont.dds", "Zoom.dds", "Move.dds", "Up.dds", "Down.dds",
+                                      "MedalNone.dds", "Styles/PopClassic/shadow.dds",
+                                      "Styles/PopClassicQuad/shadow.dds"};
+    for (const std::string& file : filesBelow(gameDir() / "Data" / "Styles")) {
+        if (file.find("Digits") != std::string::npos && file.size() > 4 &&
+            file.compare(file.size() - 4, 4, ".dds") == 0) {
+            names.push_back("Styles/" + file);
+        }
+    }
+    return names;
+}
+
+// Bytes a DDS file must hold for its level-0 size and mipmap count.
+size_t expectedFileSize(const nv_dds::CImageFile& file) {
+    const nv_dds::CTexture& texture = file.texture(0);
+    size_t size = 128 + texture.size();
+    for (const nv_dds::CSurface& level : texture.mipmaps()) size += level.size();
+    return size;
+}
+
+}  // namespace
+
+TEST(GameData, EveryFileTheGameNamesExistsUnderItsExactName) {
+    REQUIRE_GAME_DATA();
+    for (const std::string& name : namedByTheGame()) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(data(name))) << name;
+    }
+}
+
+TEST(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
+    REQUIRE_GAME_DATA();
+    int images = 0;
+    for (const std::string& name : filesBelow(gameDir() / "Data")) {
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".dds") != 0) continue;
+        ++images;
+        SCOPED_TRACE(name);
+        nv_dds::CImageFile file;
+        ASSERT_TRUE(file.readFile(data(name).string()));
+        EXPECT_EQ(file.format(), nv_dds::FormatBgra);
+        EXPECT_EQ(file.components(), 4);
+        EXPECT_EQ(file.kind(), nv_dds::TextureFlat);
+        ASSERT_EQ(file.textureCount(), 1u);
+        const nv_dds::CTexture& texture = file.texture(0);
+        EXPECT_TRUE(isPowerOfTwo(texture.width()) && isPowerOfTwo(texture.height()))
+            << texture.width() << " x " << texture.height();
+        uint32_t width = texture.width(), height = texture.height();
+        for (const nv_dds::CSurface& level : texture.mipmaps()) {
+            width = std::max(1u, width / 2);
+            height = std::max(1u, height / 2);
+            EXPECT_EQ(level.width(), width);
+            EXPECT_EQ(level.height(), height);
+        }
+        if (texture.mipmapCount() > 0) {
+            EXPECT_TRUE(width == 1 && height == 1) << "chain stops early";
+        }
+        EXPECT_EQ(std::filesystem::file_size(data(name)), expectedFileSize(file));
+    }
+    EXPECT_GT(images, 60);
+}
+
+TEST(GameData, TintedImagesAreWhiteOnTransparent) {
+    REQUIRE_GAME_DATA();
+    for (const std::string& name : tintedImages()) {
+        SCOPED_TRACE(name);
+        Picture picture;
+        ASSERT_TRUE(readPicture(data(name), picture));
+        size_t visible = 0, coloured = 0;
+        for (size_t i = 0; i < picture.bgra.size(); i += 4) {
+            if (picture.bgra[i + 3] == 0) continue;
+            ++visible;
+            if (picture.bgra[i] != 255 || picture.bgra[i + 1] != 255 || picture.bgra[i + 2] != 255) ++coloured;
+        }
+        EXPECT_EQ(coloured, 0u) << "texels that are not white";
+        EXPECT_GT(visible, 0u) << "nothing drawn";
+        EXPECT_EQ(picture.at(0, 0)[3], 0) << "the corner is not transparent";
+    }
+}
+
+TEST(GameData, ColouredImagesHaveNoDarkFringeWhereTheyAreTransparent) {
+    REQUIRE_GAME_DATA();
+    // Filtering mixes the colour of invisible texels into the edge; black there would darken it.
+    for (const char* name : {"MedalGold.dds", "Styles/PopClassic/5.dds", "Styles/PopClassicQuad/5ch.dds"}) {
+        SCOPED_TRACE(name);
+        Picture picture;
+        ASSERT_TRUE(readPicture(data(name), picture));
+        const uint8_t* corner = picture.at(0, 0);
+        EXPECT_EQ(corner[3], 0);
+        EXPECT_GT(corner[0] + corner[1] + corner[2], 60);
+    }
+}
+
+TEST(GameData, WindowIconIsAThirtyTwoBitBmpWithAlpha) {
+    REQUIRE_GAME_DATA();
+    std::vector<uint8_t> bmp = readBytes(data("Icon.bmp"));
+    ASSERT_GE(bmp.size(), 54u);
+    auto read32 = [&](size_t at) {
+        return uint32_t(bmp[at]) | uint32_t(bmp[at + 1]) << 8 | uint32_t(bmp[at + 2]) << 16 |
+               uint32_t(bmp[at + 3]) << 24;
+    };
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    uint32_t width = read32(18), height = read32(22);
+    EXPECT_TRUE((width == 32 && height == 32) || (width == 64 && height == 64));
+    EXPECT_EQ(bmp[28], 32);
+    ASSERT_GE(read32(14), 56u) << "no header room for an alpha mask";
+    EXPECT_EQ(read32(30), 3u);  // BI_BITFIELDS
+    EXPECT_EQ(read32(66), 0xFF000000u);
+    EXPECT_EQ(bmp.size(), read32(10) + size_t(width) * height * 4);
+}
+
+TEST(GameData, BackdropColoursAreListedInFull) {
+    REQUIRE_GAME_DATA();
+    IniFile colours = ini(data("BackColors.ini"));
+    int count = colours.readInt(L"BackColors", L"count", 0);
+    EXPECT_GE(count, 3);
+    for (int i = 0; i < count; ++i) {
+        std::wstring section = L"color" + std::to_wstring(i);
+        for (const wchar_t* channel : {L"r", L"g", L"b"}) {
+            int value = colours.readInt(section, channel, -1);
+            EXPECT_GE(value, 0) << "color" << i;
+            EXPECT_LE(value, 255) << "color" << i;
+        }
+    }
+}

@@ -1,6 +1,6 @@
-// assetgen OUTPUT_DIR: draws every image of the game and writes OUTPUT_DIR/Data with the INI files
-// that describe them, plus previews for people (contact-sheet.png, board-mockup.png,
-// screens-mockup.png) beside it. The same source always gives the same bytes: nothing depends on
+// assetgen OUTPUT_DIR [PREVIEW_DIR]: draws every image of the game and writes OUTPUT_DIR/Data with
+// the INI files that describe them, plus previews for people (contact-sheet.png, board-mockup.png,
+// screens-mockup.png) in PREVIEW_DIR when it is given: they stay out of the game folder. The same source always gives the same bytes: nothing depends on
 // the time, the environment or the machine's font configuration.
 #include <cstdio>
 #include <string>
@@ -20,8 +20,9 @@ using namespace assetgen;
 
 namespace {
 
-void writePreviews(Output& output, const FontFaces& faces, const MainFontInfo& mainFont) {
-    std::string root = output.root().string() + "/";
+void writePreviews(Output& output, const FontFaces& faces, const MainFontInfo& mainFont,
+                   const std::string& folder) {
+    std::string root = folder + "/";
     if (!writeContactSheet(output, faces, root + "contact-sheet.png")) {
         output.fail("cannot write " + root + "contact-sheet.png");
     }
@@ -36,8 +37,8 @@ void writePreviews(Output& output, const FontFaces& faces, const MainFontInfo& m
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR [PREVIEW_DIR]\n");
         return 2;
     }
     FontFaces faces;
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     writePanelIcons(output);
     writeBackdrop(output);
     writeWindowIcon(output, faces);
-    writePreviews(output, faces, mainFont);
+    if (argc == 3) writePreviews(output, faces, mainFont, argv[2]);
     for (const std::string& error : output.errors()) std::fprintf(stderr, "assetgen: %s\n", error.c_str());
     return output.errors().empty() ? 0 : 1;
 }

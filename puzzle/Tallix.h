@@ -11,10 +11,11 @@
 #include "puzzle/Puzzle.h"
 #include "puzzle/Run.h"
 
+class CStyleFont;
 struct LevelImage;
 
 // Sections: model (Tallix.cpp) | level file (LevelFile.cpp) | input (PlayRules.cpp) |
-// saved game (SavedGame.cpp) | records (Records.cpp).
+// saved game (SavedGame.cpp) | records (Records.cpp) | drawing (BoardDrawing.cpp).
 //
 // A board starts empty (no cells, no runs) and is filled once by loadLevel. A board whose level
 // could not be read stays usable: it keeps the cells it read, takes input on them and is never
@@ -36,6 +37,20 @@ public:
     bool hasEntries() override;
     void resetEntries() override;
     bool isSolved() override;
+
+    // Drawing (BoardDrawing.cpp). Texturing on and alpha blending assumed, as the shell sets them.
+    void drawBoard(const CVisualStyle& style) override;   // the played board, cell by cell with its text
+    void drawPreview(const CVisualStyle& style, const CMainFont& font) override;  // level-page card; sets zoom
+    // The same with the style as a pointer: null (no style in the catalogue) draws untextured grey
+    // cells, no digits and no medal icons; the card keeps its name, best time and "Saved" mark.
+    void drawBoard(const CVisualStyle* style);
+    void drawPreview(const CVisualStyle* style, const CMainFont& font);
+
+    // One number in a digit font, y being the bottom of the glyphs. alignment 0: starts at x, 1: ends
+    // at x, 2: centred on x; anything else, a negative number or a null font draws nothing. The
+    // shadow pass happens only when the font has a shadow; the current colour is kept.
+    static void drawNumber(const CStyleFont* font, float x, float y, float size, int32_t number,
+                           int alignment, bool italic, bool shadow);
 
     // The level from bytes in memory: grid, runs and default limits (gold, silver and bronze must
     // already hold the records). No disk access. True when the trailer block was found.

@@ -1,0 +1,189 @@
+// The controller's life: construction in the order the resources depend on each other, the level
+// pages, opening a level, the remembered settings and the orderly destruction.
+#include "game/Game.h"
+
+#include "app/Animator.h"
+#include "app/IniFile.h"
+#include "app/Shell.h"
+#include "game/Backdrop.h"
+#include "game/GameSettings.h"
+#include "game/LevelCatalogue.h"
+#include "game/StyleCatalogue.h"
+#include "gfx/MainFont.h"
+#include "gfx/TextureCache.h"
+#include "gfx/VisualStyle.h"
+#include "puzzle/PopUp.h"
+#include "puzzle/Tallix.h"
+#include "ui/UI.h"
+
+namespace {
+
+// Miniature places of the level page: slot k in column k mod 3, row k div 3.
+constexpr float pageZoom = 0.41f;
+constexpr std::array<float, 3> columnCentres{0.226f, 0.492f, 0.758f};
+constexpr std::array<float, 2> rowCentres{0.509f, 0.243f};
+
+// Where the played board starts.
+constexpr float playZoom = 1.0f;
+constexpr float playCentreX = 0.5f;
+constexpr float playCentreY = 0.37f;
+
+// The space between the two black bands, where the backdrop shows.
+constexpr float backdropLeft = 0.0f, backdropTop = 0.65f, backdropBottom = 0.1f, backdropRight = 1.0f;
+
+// The play clock runs from 0 to 1 and back; only its last tick is read.
+constexpr float clockSpeed = 0.0001f;
+
+IniFile settingsFile() { return IniFile(baseDirectory + settingsFileName); }
+
+}  // namespace
+
+// ---- construction -----------------------------------------------------------------------------
+
+CGame::CGame() {
+    createResources();
+    ui->buildMenus();
+    backdrop->load(*textureCache, backdropLeft, backdropTop, backdropBottom, backdropRight);
+    loadGameSettings();
+    loadVisualStyles();
+    digitPopUp = std::make_unique<PPopUp>(PPopUp::ring);
+    digitPopUp->loadTextures(L"Data\\Styles\\PopClassic", *textureCache);
+    markPopUp = std::make_unique<PPopUp>(PPopUp::keypad);
+    markPopUp->loadTextures(L"Data\\Styles\\PopClassicQuad", *textureCache);
+    scanLevels();
+    pageIndex = 0;
+    rebuildPage(false);
+    initPanel();
+    frameClock = std::make_unique<Animator>();
+    frameClock->from = 0.0f;
+    frameClock->to = 1.0f;
+    frameClock->speed = clockSpeed;
+    frameClock->restart();
+    frameClock->pingPong = true;
+}
+
+// The texture cache first (everything else loads through it), then the menu screen with its font.
+void CGame::createResources() {
+    textureCache = std::make_unique<CTextureCache>();
+    ui = std::make_unique<UI>();
+    ui->game = this;
+    backdrop = std::make_unique<Backdrop>();
+    createPanel();
+    screen = GameScreen::MainMenu;
+    mainFont = std::make_unique<CMainFont>(textureCache->getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
+    ui->font = mainFont.get();
+}
+
+size_t CGame::scanLevels() {
+    levelPaths = scanLevelFolder();
+    return levelPaths.size();
+}
+
+// ---- level pages ------------------------------------------------------------------------------
+
+// A level that cannot be read keeps its slot: the board shows whatever was read. A board being
+// destroyed here is never left behind as the board in play.
+void CGame::rebuildPage(bool keep) {
+    for (size_t k = 0; k < pageSlotCount && !keep; ++k) {
+        if (pageSlots[k] && pageSlots[k].get() == activePuzzle) activePuzzle = nullptr;
+        pageSlots[k].reset();
+        size_t i = static_cast<size_t>(pageIndex) * pageSlotCount + k;
+        if (pageIndex < 0 || i >= levelPaths.size()) continue;
+        pageSlots[k] = std::make_unique<CTallix>();
+        pageSlots[k]->loadLevel(levelPaths[i]);
+    }
+    for (size_t k = 0; k < pageSlotCount; ++k)
+        if (pageSlots[k]) placeOnPage(*pageSlots[k], k);
+}
+
+void CGame::placeOnPage(CTallix& board, size_t slot) const {
+    board.zoom = pageZoom;
+    board.centreX = columnCentres[slot % 3];
+    board.centreY = rowCentres[slot / 3];
+}
+
+// The pop-ups are shared by every board: one left open on an earlier board still points at that
+// board's cell, so both are closed before another board can pass them input.
+void CGame::startLevel(size_t slot) {
+    if (slot >= pageSlotCount || !pageSlots[slot]) return;
+    CTallix& board = *pageSlots[slot];
+    activePuzzle = &board;
+    board.zoom = playZoom;
+    board.centreX = playCentreX;
+    board.centreY = playCentreY;
+    digitPopUp->close();
+    markPopUp->close();
+    board.digitPopUp = digitPopUp.get();
+    board.markPopUp = markPopUp.get();
+    board.elapsed = 0;
+    board.resetEntries();
+    resultRecorded_ = false;
+    showPanel();
+    screen = GameScreen::Playing;
+    frameClock->restart();
+    ui->showGamePage();
+}
+
+CTallix* CGame::openBoard() const {
+    for (const auto& board : pageSlots)
+        if (board && board.get() == activePuzzle) return board.get();
+    return nullptr;
+}
+
+// ---- settings and styles ----------------------------------------------------------------------
+
+void CGame::loadGameSettings() {
+    GameSettings values = readGameSettings(settingsFile());
+    visualStyle = values.visualStyle;
+    viewIndex = usableIndex(values.viewStyle, viewStyleCount);
+}
+
+// Out-of-range settings and an empty catalogue fall back to the first style (or none at all), so
+// every frame can look the style up.
+void CGame::loadVisualStyles() {
+    for (const std::wstring& name : readStyleCatalogue(baseDirectory + styleCatalogueName))
+        styles.push_back(std::make_unique<CVisualStyle>(name, *textureCache));
+    visualStyle = usableIndex(visualStyle, styles.size());
+    if (CVisualStyle* style = currentStyle()) style->setUnusedCellAlpha(viewOpacity(viewIndex));
+}
+
+void CGame::saveGameSettings() const {
+    GameSettings values;
+    values.visualStyle = visualStyle;
+    values.viewStyle = viewIndex;
+    writeGameSettings(settingsFile(), values);
+}
+
+CVisualStyle* CGame::currentStyle() const {
+    if (styles.empty()) return nullptr;
+    return styles[static_cast<size_t>(usableIndex(visualStyle, styles.size()))].get();
+}
+
+// ---- destruction ------------------------------------------------------------------------------
+
+// A solved board whose medal is showing has had its result recorded and its saved game removed:
+// saving it again would offer a finished board to resume.
+CGame::~CGame() {
+    if (screen == GameScreen::Playing && activePuzzle && !resultRecorded_ && activePuzzle->hasEntries())
+        activePuzzle->saveGame();
+    saveGameSettings();
+    destroyResources();
+}
+
+// In the order the resources were lent out: boards before the styles and fonts they draw with,
+// while the GL context is still current.
+void CGame::destroyResources() {
+    activePuzzle = nullptr;
+    for (auto& board : pageSlots) board.reset();
+    for (auto& style : styles) style.reset();
+    if (mainFont) mainFont->release();
+    mainFont.reset();
+    ui.reset();
+    backdrop.reset();
+    digitPopUp.reset();
+    markPopUp.reset();
+    frameClock.reset();
+    destroyPanel();
+    styles.clear();
+    levelPaths.clear();
+}

@@ -1,0 +1,105 @@
+// CGame: the root screen element. Owns every shared resource (textures, fonts, styles, pop-ups)
+// and every other screen element (backdrop, menu screen, the boards of the level page), holds the
+// screen state, routes input to what is live in it, runs the play clock and announces medals.
+//
+// Sections: Game.cpp (construction, pages, starting a level, settings, destruction) |
+// GameDraw.cpp (frame, captions, solved check) | GameInput.cpp (pointer and wheel routing) |
+// GamePanel.cpp (the places of the in-game panel)
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Control.h"
+#include "game/PlayClock.h"
+
+struct Animator;
+class Backdrop;
+class CMainFont;
+class CPuzzle;
+class CTallix;
+class CTextureCache;
+class CVisualStyle;
+class PPopUp;
+class UI;
+
+enum class GameScreen : int32_t { Playing = 0, MainMenu = 1, LevelSelect = 2 };
+
+constexpr size_t pageSlotCount = 6;  // three columns, two rows
+
+class CGame : public Control {
+public:
+    CGame();            // loads everything below "Data\"; the GL context must be current
+    ~CGame() override;  // saves a game in play, writes the settings, frees GL objects
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // Control
+    void mouseMove(float x, float y) override;
+    bool buttonDown(float x, float y, int button) override;  // true only while the box swallows it
+    bool buttonUp(float x, float y, int button) override;    // true only while the box swallows it
+    void wheel(int delta) override;                          // the board, or the level pages
+    void draw() override;
+
+    void drawFps(float fps) const;  // the frames-per-second number, bottom left
+
+    // Unless keep, re-creates the boards of page pageIndex from the catalogue; in every case puts
+    // the boards of the page back in their miniature places.
+    void rebuildPage(bool keep);
+    void startLevel(size_t slot);  // opens the board of a filled slot for play, empty
+    size_t scanLevels();           // fills levelPaths; the number of levels
+    void loadGameSettings();
+    void loadVisualStyles();
+    void saveGameSettings() const;
+
+    CVisualStyle* currentStyle() const;  // null only when no style is installed
+    std::string pageCaption() const;     // "Page 1/3"
+    std::string timeCaption() const;     // play time of the board in play, "MM:SS"
+
+    GameScreen screen = GameScreen::MainMenu;
+    std::unique_ptr<UI> ui;                 // the menu screen; holds a pointer back to the game
+    std::unique_ptr<Animator> frameClock;   // the play clock: only its last tick matters
+    CPuzzle* activePuzzle = nullptr;        // the board in play: one of pageSlots, or null
+    std::array<std::unique_ptr<CTallix>, pageSlotCount> pageSlots;  // null where no level
+    std::unique_ptr<PPopUp> digitPopUp;     // the ring, "Data\Styles\PopClassic"
+    std::unique_ptr<PPopUp> markPopUp;      // the keypad, "Data\Styles\PopClassicQuad"
+    std::unique_ptr<Backdrop> backdrop;
+    std::unique_ptr<CTextureCache> textureCache;
+    std::unique_ptr<CMainFont> mainFont;    // also the UI's font
+    int32_t visualStyle = 0;                // index into styles; kept valid while styles exist
+    std::vector<std::unique_ptr<CVisualStyle>> styles;  // catalogue order
+    std::vector<std::wstring> levelPaths;   // "Data\Levels\..." in catalogue order
+    int32_t pageIndex = 0;                  // zero-based page of the level selection
+    // The in-game panel takes its place here; until then the view index of the settings is kept
+    // by the controller (see GamePanel.cpp).
+    int32_t viewIndex = 0;
+
+private:
+    void createResources();
+    void destroyResources();
+    void placeOnPage(CTallix& board, size_t slot) const;
+    CTallix* openBoard() const;  // the board of activePuzzle, null when none is open
+
+    // GameDraw.cpp
+    void drawLevelPage();
+    void drawPlay();
+    void runSolvedCheck();
+    static void drawBands();
+
+    // GamePanel.cpp
+    void createPanel();
+    void initPanel();
+    void showPanel();
+    void panelMouseMove(float x, float y);
+    bool panelButtonDown(float x, float y, int button);
+    bool panelButtonUp(float x, float y, int button);
+    void drawPanel();
+    void destroyPanel();
+
+    SolvedCheck solvedCheck_;
+    bool resultRecorded_ = false;  // the board in play was solved and its medal shown
+};

@@ -1,0 +1,98 @@
+// One frame of the controller: backdrop, the screen's content, the menu screen, the black bands,
+// and while playing the pop-up and the panel over the bands. The play clock and the solution test
+// run here, once per frame.
+#include "game/Game.h"
+
+#include <cmath>
+
+#include "game/Backdrop.h"
+#include "game/LevelCatalogue.h"
+#include "gfx/MainFont.h"
+#include "gfx/VisualStyle.h"
+#include "platform/OpenGL.h"
+#include "puzzle/FormatTime.h"
+#include "puzzle/PopUp.h"
+#include "puzzle/Records.h"
+#include "puzzle/Tallix.h"
+#include "ui/UI.h"
+
+namespace {
+
+// The bands hide the top and bottom strips of the view: y 0.65 to 0.75 and 0 to 0.1.
+constexpr float topBandBottom = 0.65f;
+constexpr float bottomBandTop = 0.1f;
+
+void band(float bottom, float top) {
+    glVertex2f(0.0f, top);
+    glVertex2f(1.0f, top);
+    glVertex2f(1.0f, bottom);
+    glVertex2f(0.0f, bottom);
+}
+
+}  // namespace
+
+void CGame::draw() {
+    backdrop->draw();
+    switch (screen) {
+    case GameScreen::MainMenu: break;
+    case GameScreen::LevelSelect: drawLevelPage(); break;
+    case GameScreen::Playing: drawPlay(); break;
+    }
+    ui->draw();
+    drawBands();
+    if (screen != GameScreen::Playing || !activePuzzle) return;
+    if (activePuzzle->currentPopUp) activePuzzle->currentPopUp->draw();
+    drawPanel();
+}
+
+// Without any installed style the boards are drawn untextured.
+void CGame::drawLevelPage() {
+    const CVisualStyle* style = currentStyle();
+    for (const auto& board : pageSlots)
+        if (board) board->drawPreview(style, *mainFont);
+    glColor3f(0.8f, 0.7f, 0.8f);
+    mainFont->drawText(pageCaption(), 0.01f, 0.6f, 0.5f, CMainFont::AlignLeft);
+}
+
+// While the box is open neither the clock nor the play time moves.
+void CGame::drawPlay() {
+    if (!activePuzzle) return;
+    if (!ui->isConfirmationOpen()) {
+        advancePlayTime(*frameClock, activePuzzle->elapsed);
+        runSolvedCheck();
+    }
+    if (CTallix* board = openBoard()) board->drawBoard(currentStyle());
+    glColor3f(0.7f, 0.8f, 1.0f);
+    mainFont->drawText(timeCaption(), 0.04f, 0.61f, 0.4f, CMainFont::AlignLeft);
+}
+
+// The box opened here is modal, so the message is shown once.
+void CGame::runSolvedCheck() {
+    if (!solvedCheck_.due(activePuzzle->elapsed) || !activePuzzle->isSolved()) return;
+    activePuzzle->recordResult();
+    resultRecorded_ = true;
+    Medal medal = medalFor(activePuzzle->elapsed, activePuzzle->gold, activePuzzle->silver, activePuzzle->bronze);
+    ui->showConfirmation(medalMessage(medal), confirmOk, actionResultSeen);
+}
+
+void CGame::drawBands() {
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    band(topBandBottom, 0.75f);
+    band(0.0f, bottomBandTop);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+std::string CGame::pageCaption() const { return ::pageCaption(pageIndex, levelPaths.size()); }
+
+std::string CGame::timeCaption() const {
+    return formatTime(activePuzzle ? activePuzzle->elapsed / 1000 : 0);
+}
+
+// Rounded half away from zero; the colour is left as set.
+void CGame::drawFps(float fps) const {
+    glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
+    mainFont->drawText(std::to_string(std::lround(fps)), 0.01f, 0.03f, 0.8f, CMainFont::AlignLeft);
+}

@@ -1,0 +1,66 @@
+// Routing the pointer and the wheel: the menu screen first, then what is live in the screen.
+// While the confirmation box is open only the menu screen hears anything.
+#include "game/Game.h"
+
+#include "game/LevelCatalogue.h"
+#include "puzzle/Tallix.h"
+#include "ui/UI.h"
+
+namespace {
+
+constexpr int leftButton = 0;
+
+}  // namespace
+
+void CGame::mouseMove(float x, float y) {
+    ui->mouseMove(x, y);
+    if (ui->isConfirmationOpen() || screen != GameScreen::Playing || !activePuzzle) return;
+    activePuzzle->mouseMove(x, y);
+    if (!activePuzzle->drag.held[leftButton]) panelMouseMove(x, y);
+}
+
+bool CGame::buttonDown(float x, float y, int button) {
+    if (ui->isConfirmationOpen()) return true;
+    if (ui->buttonDown(x, y, button)) return false;
+    if (screen == GameScreen::Playing && activePuzzle && !panelButtonDown(x, y, button))
+        activePuzzle->buttonDown(x, y, button);
+    return false;
+}
+
+// A drag of the board ends on the board even when the release lands on the panel.
+bool CGame::buttonUp(float x, float y, int button) {
+    if (ui->buttonUp(x, y, button)) return false;
+    if (ui->isConfirmationOpen()) return true;
+    switch (screen) {
+    case GameScreen::Playing:
+        if (!activePuzzle) break;
+        if (activePuzzle->drag.held[leftButton] || !panelButtonUp(x, y, button))
+            activePuzzle->buttonUp(x, y, button);
+        break;
+    case GameScreen::LevelSelect:
+        for (size_t k = 0; k < pageSlotCount; ++k) {
+            if (!pageSlots[k] || !pageSlots[k]->hitTest(x, y)) continue;
+            startLevel(k);
+            break;
+        }
+        break;
+    case GameScreen::MainMenu: break;
+    }
+    return false;
+}
+
+// Paging by wheel leaves the paging buttons as they were; the next menu action refreshes them.
+void CGame::wheel(int delta) {
+    if (ui->isConfirmationOpen()) return;
+    if (screen == GameScreen::Playing) {
+        if (activePuzzle) activePuzzle->wheel(delta);
+    } else if (screen == GameScreen::LevelSelect) {
+        if (delta >= 0 && hasPreviousPage(pageIndex)) {
+            --pageIndex;
+            rebuildPage(false);
+        } else if (delta < 0 && hasNextPage(pageIndex, levelPaths.size())) {
+            ++pageIndex;
+            rebuildPage(false);
+        }
+    }
+}

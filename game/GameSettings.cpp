@@ -1,0 +1,30 @@
+// Reading and writing the two remembered game settings.
+#include "game/GameSettings.h"
+
+#include "app/IniFile.h"
+
+namespace {
+
+const wchar_t* const section = L"GameSettings";
+
+}  // namespace
+
+GameSettings readGameSettings(const IniFile& settings) {
+    GameSettings values;
+    values.visualStyle = settings.readInt(section, L"VisualStyle", 0);
+    values.viewStyle = settings.readInt(section, L"ViewStyle", 0);
+    return values;
+}
+
+void writeGameSettings(const IniFile& settings, const GameSettings& values) {
+    settings.writeInt(section, L"VisualStyle", values.visualStyle);
+    settings.writeInt(section, L"ViewStyle", values.viewStyle);
+}
+
+int32_t usableIndex(int32_t index, size_t count) {
+    return index >= 0 && static_cast<size_t>(index) < count ? index : 0;
+}
+
+float viewOpacity(int32_t viewStyle) {
+    return viewOpacities[static_cast<size_t>(usableIndex(viewStyle, viewOpacities.size()))];
+}

@@ -1,0 +1,29 @@
+// The look the player chose, remembered across runs in section "GameSettings" of Settings.ini.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+class IniFile;
+
+// The views of unused cells: how opaque the unused cell colour of the style in use is.
+enum ViewStyle : int32_t { viewMinimal = 0, viewFull = 1, viewTransparent = 2 };
+constexpr int32_t viewStyleCount = 3;
+constexpr std::array<float, viewStyleCount> viewOpacities{0.0f, 1.0f, 0.4f};
+
+struct GameSettings {
+    int32_t visualStyle = 0;  // `VisualStyle`: index into the style catalogue
+    int32_t viewStyle = 0;    // `ViewStyle`: one of ViewStyle
+};
+
+// Both keys read as integers with default 0; values are taken as stored, range checks are the
+// caller's (usableIndex).
+GameSettings readGameSettings(const IniFile& settings);
+void writeGameSettings(const IniFile& settings, const GameSettings& values);  // decimal integers
+
+// `index` when it names one of `count` entries, else 0: a settings file edited by hand or written
+// with another catalogue must not make the game index past its lists.
+int32_t usableIndex(int32_t index, size_t count);
+
+float viewOpacity(int32_t viewStyle);  // the opacity of a view; an unknown view counts as Minimal

@@ -1,0 +1,84 @@
+// The controller's frame on a real context: the black bands over everything, and the pop-up of
+// the played board over the bands.
+#include "game/Game.h"
+
+#include <fstream>
+#include <memory>
+
+#include "GLContext.h"
+#include "platform/OpenGL.h"
+#include "platform/Platform.h"
+#include "puzzle/PopUp.h"
+#include "puzzle/Tallix.h"
+#include "ui/UI.h"
+
+namespace {
+
+uint32_t fakeTime = 0;
+uint32_t fakeClock() { return fakeTime; }
+
+// An empty game folder but for one 3 x 3 level: no images, so the backdrop is an untextured quad
+// in its white tint and the pop-up items are white squares.
+class CGameRender : public render::GLContextTest {
+protected:
+    void SetUp() override {
+        render::GLContextTest::SetUp();
+        if (HasFatalFailure()) return;
+        fakeTime = 50000;
+        platform::overrideClocks(fakeClock, fakeClock);
+        std::filesystem::create_directories(folder / "Data/Levels");
+        const unsigned char level[] = {'G', 'R', 'D', '1', 'B', 0, 3, 3,
+                                       2, 0, 0, 4, 0, 6, 0,   // column 0: unused, clues 4\0 and 6\0
+                                       0, 3, 0, 1, 1,         // column 1: clue 0\3, two playable
+                                       0, 7, 0, 1, 1,         // column 2: clue 0\7, two playable
+                                       'G', 'R', 'D', '1', 'E', 0};
+        std::ofstream(folder / "Data/Levels/Level01.grd", std::ios::binary)
+            .write(reinterpret_cast<const char*>(level), sizeof level);
+        game = std::make_unique<CGame>();
+    }
+    void TearDown() override {
+        game.reset();
+        platform::overrideClocks(nullptr, nullptr);
+        render::GLContextTest::TearDown();
+    }
+
+    void frame() {
+        glClear(GL_COLOR_BUFFER_BIT);
+        game->draw();
+    }
+
+    std::unique_ptr<CGame> game;
+};
+
+TEST_F(CGameRender, BandsCoverTheTopAndBottomOfEveryScreen) {
+    frame();
+    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.4f), 255, 255, 255));  // the backdrop
+    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.70f), 0, 0, 0));
+    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.05f), 0, 0, 0));
+    game->ui->doAction(actionPlay);
+    frame();
+    EXPECT_TRUE(render::colourNear(render::probe(0.226f, 0.70f), 0, 0, 0));
+    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.05f), 0, 0, 0));
+}
+
+// A board dragged up to the band: its ring pop-up still shows over the band.
+TEST_F(CGameRender, PopUpIsDrawnOverTheTopBand) {
+    game->startLevel(0);
+    CTallix& board = *game->pageSlots[0];
+    board.centreY = 0.69f;  // row 1 centred on 0.64
+    float x = board.left() + 1.5f * board.cellEdge();
+    float y = board.top() - 1.5f * board.cellEdge();
+    game->mouseMove(x, y);
+    game->buttonDown(x, y, 0);
+    ASSERT_TRUE(game->digitPopUp->isOpen());
+    frame();
+    fakeTime += 400;  // fully grown
+    frame();
+    // item 1 of the ring: 20 degrees right of the top, 0.05 from the centre
+    EXPECT_TRUE(render::colourNear(render::probe(x + 0.0171f, y + 0.047f), 255, 255, 255, 12));
+    game->digitPopUp->close();
+    frame();
+    EXPECT_TRUE(render::colourNear(render::probe(x + 0.0171f, y + 0.047f), 0, 0, 0));
+}
+
+}  // namespace

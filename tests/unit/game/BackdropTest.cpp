@@ -1,0 +1,208 @@
+// The backdrop's colour cycle on the null backend's fake clock: settings, the colour list, its
+// shuffle and the glides. Nothing here needs GL (loadCycle and update).
+#include "game/Backdrop.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/Shell.h"
+#include "platform/NullBackend.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const BackdropColour white{1.0f, 1.0f, 1.0f};
+
+class BackdropTest : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::selectBackend(platform::Backend::Null);
+        platform::null::reset();
+        platform::null::setTime(50000);
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        const char* root = std::getenv("TALLIX_TEST_TMP");
+        folder_ = std::filesystem::path(root && *root ? root : "/tmp") / "game" /
+                  (std::string(info->test_suite_name()) + "_" + info->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_ / "Data");
+        savedBase_ = baseDirectory;
+        baseDirectory = platform::fromUtf8(folder_.string()) + L"\\";
+    }
+    void TearDown() override { baseDirectory = savedBase_; }
+
+    void writeSettings(const std::string& keys) const {
+        std::ofstream(folder_ / "Settings.ini") << "[GameSettings]\n" << keys;
+    }
+    void writeColours(const std::string& text) const { std::ofstream(folder_ / "Data" / "BackColors.ini") << text; }
+
+    // Moves the fake clock in frames of `step` milliseconds, updating after each.
+    static void run(Backdrop& backdrop, uint32_t milliseconds, uint32_t step = 10) {
+        for (uint32_t done = 0; done < milliseconds; done += step) {
+            platform::null::advanceTime(step);
+            backdrop.update();
+        }
+    }
+
+    // A backdrop with changeTime 1 s and the given speed, cycling through `colours`.
+    Backdrop cycling(const std::vector<BackdropColour>& list, const std::string& speed) {
+        writeSettings("BGColorChangeTime=1\nBGColorChangeSpeed=" + speed + "\n");
+        Backdrop backdrop(7);
+        backdrop.loadCycle();
+        backdrop.colours = list;
+        return backdrop;
+    }
+
+    std::filesystem::path folder_;
+
+private:
+    std::wstring savedBase_;
+};
+
+testing::AssertionResult tintNear(const Backdrop& backdrop, const BackdropColour& expected, float tolerance = 1e-4f) {
+    for (int c = 0; c < 3; ++c) {
+        if (std::abs(backdrop.tint[c] - expected[c]) > tolerance)
+            return testing::AssertionFailure() << "tint (" << backdrop.tint[0] << ", " << backdrop.tint[1] << ", "
+                                               << backdrop.tint[2] << "), expected (" << expected[0] << ", "
+                                               << expected[1] << ", " << expected[2] << ")";
+    }
+    return testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST_F(BackdropTest, DefaultsWithoutAnyFileCycleThroughThreeWhites) {
+    Backdrop backdrop(1);
+    backdrop.loadCycle();
+    EXPECT_TRUE(backdrop.changeEnabled);
+    EXPECT_FLOAT_EQ(backdrop.changeSpeed, 0.002f);
+    EXPECT_FLOAT_EQ(backdrop.changeTime, 20.0f);
+    EXPECT_EQ(backdrop.colours, std::vector<BackdropColour>(3, white));
+    run(backdrop, 45000, 100);
+    EXPECT_EQ(backdrop.colourIndex, 2);
+    EXPECT_TRUE(tintNear(backdrop, white));
+}
+
+TEST_F(BackdropTest, CyclingOffIgnoresTheColourFileAndStaysWhite) {
+    writeSettings("BGColorChangeEnabled=0\nBGColorChangeTime=0.1\n");
+    writeColours("[BackColors]\ncount=2\n[color0]\nr=0\ng=0\nb=0\n[color1]\nr=10\ng=20\nb=30\n");
+    Backdrop backdrop(3);
+    backdrop.loadCycle();
+    EXPECT_FALSE(backdrop.changeEnabled);
+    EXPECT_EQ(backdrop.colours, std::vector<BackdropColour>(3, white));
+    run(backdrop, 5000, 50);
+    EXPECT_EQ(backdrop.colourIndex, 0);
+    EXPECT_TRUE(tintNear(backdrop, white, 0.0f));
+}
+
+TEST_F(BackdropTest, MissingSectionsAndKeysGiveWhiteAndLargeValuesPassThrough) {
+    writeColours("[BackColors]\ncount=4\n[color0]\nr=51\ng=102\nb=0\n[color2]\nr=510\n");
+    Backdrop backdrop(5);
+    backdrop.loadCycle();
+    ASSERT_EQ(backdrop.colours.size(), 7u);
+    std::multiset<BackdropColour> found(backdrop.colours.begin(), backdrop.colours.end());
+    EXPECT_EQ(found.count(white), 5u);  // three of the start, color1 and color3 absent
+    EXPECT_EQ(found.count(BackdropColour{0.2f, 0.4f, 0.0f}), 1u);
+    EXPECT_EQ(found.count(BackdropColour{2.0f, 1.0f, 1.0f}), 1u);
+}
+
+TEST_F(BackdropTest, OneColourJoinsTheThreeWhitesAtEveryPosition) {
+    writeColours("[BackColors]\ncount=1\n[color0]\nr=0\ng=0\nb=255\n");
+    const BackdropColour blue{0.0f, 0.0f, 1.0f};
+    std::set<size_t> positions;
+    for (uint32_t seed = 0; seed < 40; ++seed) {
+        Backdrop backdrop(seed);
+        backdrop.loadCycle();
+        ASSERT_EQ(backdrop.colours.size(), 4u);
+        auto at = std::find(backdrop.colours.begin(), backdrop.colours.end(), blue);
+        ASSERT_NE(at, backdrop.colours.end());
+        EXPECT_EQ(std::count(backdrop.colours.begin(), backdrop.colours.end(), white), 3);
+        positions.insert(size_t(at - backdrop.colours.begin()));
+    }
+    EXPECT_EQ(positions.size(), 4u);
+}
+
+TEST_F(BackdropTest, AHugeCountIsBounded) {
+    writeColours("[BackColors]\ncount=2000000000\n");
+    Backdrop backdrop(1);
+    backdrop.loadCycle();
+    EXPECT_EQ(backdrop.colours.size(), size_t(3 + Backdrop::maxColours));
+}
+
+// Hold 1 s, glide 500 ms: the first change comes after the hold and aims at the second entry.
+TEST_F(BackdropTest, FirstChangeGlidesToTheSecondEntry) {
+    const BackdropColour red{1.0f, 0.0f, 0.0f}, grey{0.5f, 0.5f, 0.5f};
+    Backdrop backdrop = cycling({red, grey, white}, "0.002");
+    run(backdrop, 990);
+    EXPECT_EQ(backdrop.colourIndex, 0);
+    EXPECT_TRUE(tintNear(backdrop, white));
+    run(backdrop, 260);  // the change happened at 1000 ms; 250 ms into the glide
+    EXPECT_EQ(backdrop.colourIndex, 1);
+    EXPECT_TRUE(tintNear(backdrop, {0.75f, 0.75f, 0.75f}, 0.01f));
+    run(backdrop, 300);
+    EXPECT_TRUE(tintNear(backdrop, grey));
+    EXPECT_FALSE(backdrop.red.active);
+    run(backdrop, 2000);  // changes at 2 s (white) and 3 s (back to the first entry), glide done
+    EXPECT_EQ(backdrop.colourIndex, 0);
+    EXPECT_TRUE(tintNear(backdrop, red));
+}
+
+// Hold 1 s, glide 10 s: the second change starts where the first glide had got to.
+TEST_F(BackdropTest, AGlideLongerThanTheHoldHandsOverItsIntermediateColour) {
+    const BackdropColour black{0.0f, 0.0f, 0.0f}, red{1.0f, 0.0f, 0.0f};
+    Backdrop backdrop = cycling({white, black, red}, "0.0001");
+    run(backdrop, 1000);
+    ASSERT_EQ(backdrop.colourIndex, 1);
+    run(backdrop, 1000);  // 10 % of the way to black, then the next change aims at red
+    ASSERT_EQ(backdrop.colourIndex, 2);
+    EXPECT_NEAR(backdrop.green.from, 0.9f, 0.01f);
+    EXPECT_NEAR(backdrop.red.from, 0.9f, 0.01f);
+    EXPECT_TRUE(tintNear(backdrop, {0.9f, 0.9f, 0.9f}, 0.01f));
+    run(backdrop, 500);
+    EXPECT_GT(backdrop.tint[0], 0.9f);
+    EXPECT_LT(backdrop.tint[1], 0.9f);
+}
+
+TEST_F(BackdropTest, EqualNeighboursChangeNothingVisible) {
+    const BackdropColour sand{0.8f, 0.7f, 0.5f};
+    Backdrop backdrop = cycling({sand, sand, sand}, "0.002");
+    backdrop.red.value = sand[0];
+    backdrop.green.value = sand[1];
+    backdrop.blue.value = sand[2];
+    for (int frame = 0; frame < 300; ++frame) {
+        run(backdrop, 10);
+        ASSERT_TRUE(tintNear(backdrop, sand, 0.0f)) << "frame " << frame;
+    }
+    EXPECT_EQ(backdrop.colourIndex, 0);  // three changes went by
+}
+
+TEST_F(BackdropTest, ASpeedOfZeroOrLessChangesTheTintAtOnce) {
+    const BackdropColour teal{0.0f, 0.5f, 0.5f};
+    for (const char* speed : {"0", "-0.5"}) {
+        SCOPED_TRACE(speed);
+        Backdrop backdrop = cycling({white, teal}, speed);
+        run(backdrop, 1000);
+        ASSERT_EQ(backdrop.colourIndex, 1);
+        EXPECT_TRUE(tintNear(backdrop, teal, 0.0f));
+        run(backdrop, 1000);
+        EXPECT_TRUE(tintNear(backdrop, white, 0.0f));
+    }
+}
+
+TEST(BackdropRandom, RangesAboveFifteenBitsCombineTwoDraws) {
+    BackdropRandom random(11);
+    uint32_t largest = 0;
+    for (int i = 0; i < 2000; ++i) {
+        uint32_t value = random.below(1u << 20);
+        ASSERT_LT(value, 1u << 20);
+        largest = std::max(largest, value);
+    }
+    EXPECT_GT(largest, BackdropRandom::max);
+    EXPECT_EQ(random.below(0), 0u);
+    EXPECT_EQ(random.below(1), 0u);
+}

@@ -44,7 +44,7 @@ public:
     virtual void openExternal(const std::string& target) = 0;
 };
 
-SystemBackend& sdlBackend();   // the real backend: SDL2 window, GL context and event queue
+SystemBackend& realBackend();  // the system's own: SDL2 here, Win32 on Windows
 SystemBackend& nullBackend();  // no window, scripted events, fake clock (see NullBackend.h)
 
 }  // namespace platform

@@ -12,7 +12,7 @@ ClockSource tickOverride = nullptr;
 ClockSource multimediaOverride = nullptr;
 
 SystemBackend& active() {
-    return chosenBackend == Backend::Null ? nullBackend() : sdlBackend();
+    return chosenBackend == Backend::Null ? nullBackend() : realBackend();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 //
 // Nothing above this header includes SDL or Windows headers. Every service the game takes from the
 // system is a free function here, in plain C++ types. Two backends implement the window, event,
-// clock, cursor and shell groups: the real one (SDL2 today, Win32 later) and a null backend for
+// clock, cursor and shell groups: the real one (SDL2, or Win32 on Windows) and a null backend for
 // tests and tools (no window, scripted events, a fake clock). Files and profile strings are the
 // same in every backend.
 //

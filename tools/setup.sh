@@ -10,6 +10,7 @@ PACKAGES=(
   libcairo2-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
 )
 
 missing_packages() {

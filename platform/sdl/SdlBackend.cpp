@@ -214,7 +214,7 @@ private:
 
 }  // namespace
 
-SystemBackend& sdlBackend() {
+SystemBackend& realBackend() {
     static SdlSystem backend;
     return backend;
 }

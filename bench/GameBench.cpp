@@ -1,0 +1,151 @@
+// The game's own costs: building CGame (every style, font and the first level page) and the frame
+// time of the main menu, a level page and a 20 x 11 board in play, each against a bare frame
+// (clear, backdrop quad, bands, swap) measured in the same run. Runs in a scratch copy of the game
+// folder (the working directory of ./bench/run) with a 20 x 11 level added in front.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "app/Shell.h"
+#include "bench/BenchContext.h"
+#include "bench/Ratios.h"
+#include "game/Backdrop.h"
+#include "game/Game.h"
+#include "gfx/TextureCache.h"
+#include "platform/OpenGL.h"
+#include "platform/Platform.h"
+#include "puzzle/Cells.h"
+#include "puzzle/Tallix.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A 20 x 11 board: a clue row and a clue column around playable cells, the largest board that
+// fits between the bands at zoom 1.
+void writeLargeLevel(const fs::path& path) {
+    const int width = 20, height = 11;
+    std::vector<uint8_t> bytes = {'G', 'R', 'D', '1', 'B', 0, width, height};
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            if (x == 0 || y == 0) {
+                bytes.insert(bytes.end(), {0, uint8_t(y == 0 ? 0 : 45), uint8_t(x == 0 ? 0 : 45)});
+            } else {
+                bytes.push_back(1);
+            }
+        }
+    }
+    bytes.insert(bytes.end(), {'G', 'R', 'D', '1', 'E', 0});
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+// Copies the game folder's Data into a scratch folder once and makes it the working directory.
+bool enterScratchGameFolder() {
+    static bool entered = false;
+    if (entered) return true;
+    fs::path source = fs::current_path() / "Data";
+    if (!fs::exists(source)) return false;
+    fs::path scratch = fs::temp_directory_path() / "tallix-bench-game";
+    fs::remove_all(scratch);
+    fs::create_directories(scratch);
+    fs::copy(source, scratch / "Data", fs::copy_options::recursive);
+    writeLargeLevel(scratch / "Data" / "Levels" / " 20x11.grd");
+    fs::current_path(scratch);
+    baseDirectory = platform::currentDirectory() + L"\\";
+    entered = true;
+    return true;
+}
+
+bool prepare(benchmark::State& state) {
+    if (!enterScratchGameFolder()) {
+        state.SkipWithError("run from the game folder (./bench/run does)");
+        return false;
+    }
+    if (!bench::openContext()) {
+        state.SkipWithError("no display");
+        return false;
+    }
+    return true;
+}
+
+void drawBands() {
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(0, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex2f(0, 0.75f); glVertex2f(1, 0.75f); glVertex2f(1, 0.65f); glVertex2f(0, 0.65f);
+    glVertex2f(0, 0.1f); glVertex2f(1, 0.1f); glVertex2f(1, 0); glVertex2f(0, 0);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+void BM_BareFrame(benchmark::State& state) {
+    if (!prepare(state)) return;
+    CTextureCache cache;
+    Backdrop backdrop;
+    backdrop.load(cache, 0.0f, 0.65f, 0.1f, 1.0f);
+    for (auto _ : state) {
+        bench::beginFrame();
+        backdrop.draw();
+        drawBands();
+        bench::endFrame();
+    }
+}
+BENCHMARK(BM_BareFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+void BM_ConstructGame(benchmark::State& state) {
+    if (!prepare(state)) return;
+    for (auto _ : state) {
+        auto game = std::make_unique<CGame>();
+        glFinish();
+        state.PauseTiming();
+        game.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ConstructGame)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Frames of one screen; setUp brings a fresh game to it.
+template <typename SetUp>
+void frames(benchmark::State& state, SetUp setUp) {
+    if (!prepare(state)) return;
+    CGame game;
+    setUp(game);
+    for (auto _ : state) {
+        bench::beginFrame();
+        game.draw();
+        bench::endFrame();
+    }
+    game.screen = GameScreen::MainMenu;  // leaving: no saved game is written
+}
+
+void BM_MainMenuFrame(benchmark::State& state) {
+    frames(state, [](CGame&) {});
+}
+BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+void BM_LevelPageFrame(benchmark::State& state) {
+    frames(state, [](CGame& game) { game.screen = GameScreen::LevelSelect; });
+}
+BENCHMARK(BM_LevelPageFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+void BM_LargeBoardFrame(benchmark::State& state) {
+    frames(state, [](CGame& game) {
+        game.startLevel(0);
+        CTallix* board = game.pageSlots[0].get();
+        for (int y = 0; y < board->height; ++y)
+            for (int x = 0; x < board->width; ++x)
+                if (PCell* cell = board->cellAt(x, y); cell && cell->kind == kindPlayable)
+                    static_cast<PCellActive*>(cell)->value = (x + y) % 9 + 1;
+    });
+}
+BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+TALLIX_RATIO("main menu frame vs bare frame", "BM_MainMenuFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
+TALLIX_RATIO("level page frame vs bare frame", "BM_LevelPageFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
+TALLIX_RATIO("20 x 11 board in play vs bare frame", "BM_LargeBoardFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
+TALLIX_RATIO("CGame construction vs bare frame", "BM_ConstructGame/iterations:5", "BM_BareFrame/min_time:2.000/real_time");
+
+}  // namespace

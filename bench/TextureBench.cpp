@@ -1,0 +1,72 @@
+// Loading and uploading 100 small DDS files through the texture cache, against a plain read of
+// the same bytes: what the cache's parse and upload cost on top of the disk.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/BenchContext.h"
+#include "bench/Ratios.h"
+#include "gfx/TextureBinding.h"
+#include "gfx/TextureCache.h"
+#include "platform/OpenGL.h"
+#include "platform/Platform.h"
+#include "tests/render/DdsWriter.h"
+
+namespace {
+
+constexpr int fileCount = 100;
+
+// 100 files of 64 x 64 BGRA with a stored mipmap chain, written once per run.
+const std::vector<std::wstring>& sampleFiles() {
+    static std::vector<std::wstring> names;
+    if (!names.empty()) return names;
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallix-bench-dds";
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < fileCount; ++i) {
+        std::vector<render::DdsLevel> levels;
+        for (uint32_t side = 64; side >= 1; side /= 2)
+            levels.push_back(render::solidBgra(side, side, {uint8_t(i), 80, 160, 255}));
+        std::filesystem::path path = folder / ("sample" + std::to_string(i) + ".dds");
+        render::writeBgraDds(path, levels);
+        names.push_back(path.wstring());
+    }
+    return names;
+}
+
+void BM_PlainReadOf100Dds(benchmark::State& state) {
+    const auto& names = sampleFiles();
+    std::vector<uint8_t> bytes;
+    for (auto _ : state) {
+        for (const std::wstring& name : names) {
+            platform::readWholeFile(name, bytes);
+            benchmark::DoNotOptimize(bytes.data());
+        }
+    }
+}
+BENCHMARK(BM_PlainReadOf100Dds)->Unit(benchmark::kMillisecond);
+
+void BM_TextureCacheLoadOf100Dds(benchmark::State& state) {
+    if (!bench::openContext()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    const auto& names = sampleFiles();
+    for (auto _ : state) {
+        CTextureCache cache;
+        std::vector<GLuint> textures;
+        for (const std::wstring& name : names) textures.push_back(cache.getTexture(name));
+        glFinish();
+        state.PauseTiming();
+        glDeleteTextures(GLsizei(textures.size()), textures.data());
+        forgetTextureBinding();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TextureCacheLoadOf100Dds)->Unit(benchmark::kMillisecond);
+
+TALLIX_RATIO("texture cache: load + upload of 100 DDS vs plain read", "BM_TextureCacheLoadOf100Dds",
+             "BM_PlainReadOf100Dds");
+
+}  // namespace

@@ -15,6 +15,7 @@
 #include "puzzle/PopUp.h"
 #include "puzzle/Tallix.h"
 #include "ui/UI.h"
+#include "ui/Widget.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ CTallix* CGame::openBoard() const {
 void CGame::loadGameSettings() {
     GameSettings values = readGameSettings(settingsFile());
     visualStyle = values.visualStyle;
-    viewIndex = usableIndex(values.viewStyle, viewStyleCount);
+    panel->viewIndex = usableIndex(values.viewStyle, viewStyleCount);
 }
 
 // Out-of-range settings and an empty catalogue fall back to the first style (or none at all), so
@@ -144,13 +145,13 @@ void CGame::loadVisualStyles() {
     for (const std::wstring& name : readStyleCatalogue(baseDirectory + styleCatalogueName))
         styles.push_back(std::make_unique<CVisualStyle>(name, *textureCache));
     visualStyle = usableIndex(visualStyle, styles.size());
-    if (CVisualStyle* style = currentStyle()) style->setUnusedCellAlpha(viewOpacity(viewIndex));
+    if (CVisualStyle* style = currentStyle()) style->setUnusedCellAlpha(panel->viewOpacity());
 }
 
 void CGame::saveGameSettings() const {
     GameSettings values;
     values.visualStyle = visualStyle;
-    values.viewStyle = viewIndex;
+    values.viewStyle = panel ? panel->viewIndex : 0;
     writeGameSettings(settingsFile(), values);
 }
 

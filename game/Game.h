@@ -4,7 +4,7 @@
 //
 // Sections: Game.cpp (construction, pages, starting a level, settings, destruction) |
 // GameDraw.cpp (frame, captions, solved check) | GameInput.cpp (pointer and wheel routing) |
-// GamePanel.cpp (the places of the in-game panel)
+// GamePanel.cpp (the in-game panel wired in)
 #pragma once
 
 #include <array>
@@ -26,6 +26,8 @@ class CTextureCache;
 class CVisualStyle;
 class PPopUp;
 class UI;
+class Widget;
+class CGame;
 
 enum class GameScreen : int32_t { Playing = 0, MainMenu = 1, LevelSelect = 2 };
 
@@ -74,9 +76,7 @@ public:
     std::vector<std::unique_ptr<CVisualStyle>> styles;  // catalogue order
     std::vector<std::wstring> levelPaths;   // "Data\Levels\..." in catalogue order
     int32_t pageIndex = 0;                  // zero-based page of the level selection
-    // The in-game panel takes its place here; until then the view index of the settings is kept
-    // by the controller (see GamePanel.cpp).
-    int32_t viewIndex = 0;
+    std::unique_ptr<Widget> panel;          // the strip along the top while a level is played
 
 private:
     void createResources();

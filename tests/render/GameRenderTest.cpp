@@ -65,7 +65,7 @@ TEST_F(CGameRender, BandsCoverTheTopAndBottomOfEveryScreen) {
 TEST_F(CGameRender, PopUpIsDrawnOverTheTopBand) {
     game->startLevel(0);
     CTallix& board = *game->pageSlots[0];
-    board.centreY = 0.69f;  // row 1 centred on 0.64
+    board.centreY += 0.63f - (board.top() - 1.5f * board.cellEdge());  // row 1 at 0.63, below the panel strip
     float x = board.left() + 1.5f * board.cellEdge();
     float y = board.top() - 1.5f * board.cellEdge();
     game->mouseMove(x, y);

@@ -4,6 +4,7 @@
 
 #include "GameTestSupport.h"
 #include "gfx/VisualStyle.h"
+#include "ui/Widget.h"
 
 namespace {
 
@@ -83,12 +84,12 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     {
         CGame game;
         EXPECT_EQ(game.visualStyle, 1);
-        EXPECT_EQ(game.viewIndex, 2);
+        EXPECT_EQ(game.panel->viewIndex, 2);
         EXPECT_EQ(game.currentStyle()->name(), L"Night");
         EXPECT_FLOAT_EQ(game.currentStyle()->unusedCellColour()[3], 0.4f);
         EXPECT_FLOAT_EQ(game.styles[0]->unusedCellColour()[3], 0.0f);
         game.visualStyle = 2;
-        game.viewIndex = 1;
+        game.panel->viewIndex = 1;
     }
     std::string text = readFile(settings());
     EXPECT_NE(text.find("VisualStyle=2"), std::string::npos);
@@ -105,7 +106,7 @@ TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntry) {
     {
         CGame game;
         EXPECT_EQ(game.visualStyle, 0);
-        EXPECT_EQ(game.viewIndex, 0);
+        EXPECT_EQ(game.panel->viewIndex, 0);
         EXPECT_EQ(game.currentStyle()->name(), L"Classic");
         game.draw();
     }

@@ -1,0 +1,91 @@
+#include "tools/levels/Generator.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/levels/Analysis.h"
+#include "tools/levels/LevelFile.h"
+
+using namespace levels;
+
+namespace {
+
+bool blocked(const CLevelGrid& grid, int x, int y) {
+    const int kind = grid.at(x, y).kind;
+    return kind == gridClue || kind == gridUnused;
+}
+
+// Shape rules of a generated level, beyond what CLevelGrid::faults checks.
+void expectWellShaped(const CLevelGrid& grid, const std::string& what) {
+    for (int x = 0; x < grid.width(); ++x) EXPECT_TRUE(blocked(grid, x, 0)) << what;
+    for (int y = 0; y < grid.height(); ++y) EXPECT_TRUE(blocked(grid, 0, y)) << what;
+    for (int y = 1; y < grid.height(); ++y)
+        for (int x = 1; x < grid.width(); ++x)
+            EXPECT_EQ(blocked(grid, x, y), blocked(grid, grid.width() - x, grid.height() - y))
+                << what << " symmetric at " << x << "," << y;
+    for (const RunShape& run : grid.runs()) {
+        EXPECT_GE(run.cells.size(), 2u) << what;
+        EXPECT_LE(run.cells.size(), 9u) << what;
+    }
+    for (int i = 0; i < grid.width() * grid.height(); ++i) {
+        const GridCell& cell = grid.cell(i);
+        if (cell.kind == gridClue) {
+            EXPECT_TRUE(cell.across > 0 || cell.down > 0) << what;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Generator, SameSeedSameLevelOtherSeedOtherLevel) {
+    GeneratedLevel a, b, c;
+    ASSERT_TRUE(generateLevel({10, 9, 3, 1234, 0}, a));
+    ASSERT_TRUE(generateLevel({10, 9, 3, 1234, 0}, b));
+    ASSERT_TRUE(generateLevel({10, 9, 3, 1235, 0}, c));
+    EXPECT_EQ(encodeLevel(a.grid), encodeLevel(b.grid));
+    EXPECT_NE(encodeLevel(a.grid), encodeLevel(c.grid));
+}
+
+TEST(Generator, LevelsOfEverySizeAreUniqueAndWellShaped) {
+    const struct { int width, height, difficulty; } cases[] = {
+        {4, 4, 1}, {5, 5, 1}, {6, 6, 2}, {8, 7, 2}, {10, 10, 3}, {15, 10, 3}, {20, 11, 2}, {20, 11, 4}};
+    for (const auto& size : cases) {
+        for (uint64_t seed = 1; seed <= 3; ++seed) {
+            const std::string what = std::to_string(size.width) + "x" + std::to_string(size.height) +
+                                     " d" + std::to_string(size.difficulty) + " seed " + std::to_string(seed);
+            GeneratedLevel level;
+            ASSERT_TRUE(generateLevel({size.width, size.height, size.difficulty, seed, 0}, level)) << what;
+            EXPECT_EQ(level.grid.width(), size.width);
+            EXPECT_EQ(level.grid.height(), size.height);
+            const Analysis analysis = analyseLevel(level.grid);
+            EXPECT_EQ(analysis.solve.solutions, 1) << what;
+            EXPECT_TRUE(analysis.faults.empty()) << what;
+            EXPECT_TRUE(level.grade.solved) << what;
+            EXPECT_EQ(digitsOf(buildModel(level.grid), analysis.solve.first), level.solution) << what;
+            expectWellShaped(level.grid, what);
+        }
+    }
+}
+
+TEST(Generator, FixedCellsAreHintsNotWhatMakesTheLevelUnique) {
+    GeneratedLevel level;
+    ASSERT_TRUE(generateLevel({9, 9, 3, 77, 4}, level));
+    EXPECT_EQ(level.grid.count(gridFixed), 4);
+    EXPECT_TRUE(level.grid.faults().empty());  // every run keeps a playable cell
+    CLevelGrid withoutHints = level.grid;
+    for (int y = 0; y < withoutHints.height(); ++y) {
+        for (int x = 0; x < withoutHints.width(); ++x) {
+            GridCell& cell = withoutHints.at(x, y);
+            if (cell.kind != gridFixed) continue;
+            EXPECT_EQ(cell.digit, level.solution[withoutHints.index(x, y)]);
+            cell = GridCell();
+            cell.kind = gridPlayable;
+        }
+    }
+    EXPECT_EQ(analyseLevel(withoutHints).solve.solutions, 1);
+}
+
+TEST(Generator, BoardsTooSmallForAnyRunGiveNothing) {
+    GeneratedLevel level;
+    EXPECT_FALSE(generateLevel({2, 2, 1, 1, 0}, level));
+    EXPECT_FALSE(generateLevel({3, 2, 1, 1, 0}, level));
+}

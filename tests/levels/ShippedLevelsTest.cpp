@@ -1,0 +1,84 @@
+// The level set the game ships: every level loads as the game loads it, has one solution that
+// reasoning reaches, fits the screen, and the catalogue's order is the order of difficulty.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/Platform.h"
+#include "tools/levels/Analysis.h"
+#include "tools/levels/LevelLoader.h"
+#include "tools/levels/Records.h"
+
+using namespace levels;
+
+namespace {
+
+const std::string folder = std::string(TALLIX_SOURCE_DIR) + "/data/levels/";
+
+struct ShippedLevel {
+    std::wstring name;
+    LoadedLevel level;
+    Analysis analysis;
+};
+
+// In catalogue order: file names sorted by plain code-unit comparison.
+const std::vector<ShippedLevel>& shippedLevels() {
+    static const std::vector<ShippedLevel> levels = [] {
+        std::vector<std::wstring> files = platform::listFolder(platform::fromUtf8(folder + "*.grd"));
+        std::sort(files.begin(), files.end());
+        std::vector<ShippedLevel> list;
+        for (const std::wstring& file : files) {
+            ShippedLevel shipped;
+            shipped.level = loadLevelFile(folder + platform::toUtf8(file));
+            shipped.name = shipped.level.name;
+            shipped.analysis = analyseLevel(shipped.level.grid);
+            list.push_back(std::move(shipped));
+        }
+        return list;
+    }();
+    return levels;
+}
+
+}  // namespace
+
+TEST(ShippedLevels, AtLeastTenPagesWithNamesThatFitTheirCards) {
+    ASSERT_GE(shippedLevels().size(), 60u);
+    for (const ShippedLevel& shipped : shippedLevels()) {
+        EXPECT_LE(shipped.name.size(), 12u) << platform::toUtf8(shipped.name);
+        for (wchar_t unit : shipped.name) EXPECT_TRUE(unit >= 32 && unit < 127) << platform::toUtf8(shipped.name);
+    }
+}
+
+TEST(ShippedLevels, EveryLevelLoadsWithOneSolutionReachedByReasoning) {
+    for (const ShippedLevel& shipped : shippedLevels()) {
+        const std::string name = platform::toUtf8(shipped.name);
+        EXPECT_TRUE(shipped.level.loaded) << name;
+        EXPECT_LE(shipped.level.grid.width(), 20) << name;
+        EXPECT_LE(shipped.level.grid.height(), 11) << name;
+        EXPECT_EQ(shipped.analysis.solve.solutions, 1) << name;
+        EXPECT_TRUE(shipped.analysis.faults.empty()) << name;
+        EXPECT_TRUE(shipped.analysis.grade.solved) << name;
+    }
+}
+
+TEST(ShippedLevels, CatalogueOrderIsTheOrderOfDifficulty) {
+    const auto& levels = shippedLevels();
+    for (size_t i = 1; i < levels.size(); ++i)
+        EXPECT_LE(levels[i - 1].analysis.grade.score, levels[i].analysis.grade.score)
+            << platform::toUtf8(levels[i - 1].name) << " before " << platform::toUtf8(levels[i].name);
+    ASSERT_FALSE(levels.empty());
+    EXPECT_LE(levels.front().analysis.grade.hardest, 1);  // the first board is gentle
+    EXPECT_EQ(levels.back().analysis.grade.hardest, 4);   // the last ones need lookahead
+}
+
+TEST(ShippedLevels, RecordsGiveEveryLevelLimitsMatchedToItsGrade) {
+    for (const ShippedLevel& shipped : shippedLevels()) {
+        const std::string name = platform::toUtf8(shipped.name);
+        const MedalLimits expected = limitsFor(shipped.analysis.grade, shipped.analysis.playable);
+        EXPECT_EQ(shipped.level.gold, expected.gold) << name;
+        EXPECT_EQ(shipped.level.silver, expected.silver) << name;
+        EXPECT_EQ(shipped.level.bronze, expected.bronze) << name;
+        EXPECT_EQ(platform::profileInt(platform::fromUtf8(folder + "Recs.ini"), shipped.name, L"User", 0), 0)
+            << name << ": no best time ships";
+    }
+}

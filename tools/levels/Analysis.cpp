@@ -1,0 +1,69 @@
+#include "tools/levels/Analysis.h"
+
+#include <cstdio>
+
+#include "tools/levels/SolverModel.h"
+
+namespace levels {
+
+Analysis analyseLevel(const CLevelGrid& grid) {
+    Analysis analysis;
+    analysis.runs = int(grid.runs().size());
+    analysis.playable = grid.count(gridPlayable);
+    analysis.fixed = grid.count(gridFixed);
+    analysis.faults = grid.faults();
+    const SolverModel model = buildModel(grid);
+    analysis.solve = CSolver(model).solve(2);
+    analysis.grade = gradeLevel(model);
+    return analysis;
+}
+
+std::vector<int> digitsOf(const SolverModel& model, const Domains& domains) {
+    std::vector<int> digits(model.varOf.size(), 0);
+    for (int var = 0; var < int(domains.size()); ++var)
+        if (isSingle(domains[var])) digits[model.cellOf[var]] = lowestDigit(domains[var]);
+    return digits;
+}
+
+namespace {
+
+std::string cellText(const GridCell& cell, int digit) {
+    char text[16];
+    switch (cell.kind) {
+    case gridClue: {
+        char down[4] = "  ", across[4] = "  ";
+        if (cell.down) std::snprintf(down, sizeof down, "%2d", cell.down % 100);
+        if (cell.across) std::snprintf(across, sizeof across, "%-2d", cell.across % 100);
+        std::snprintf(text, sizeof text, "%s\\%s", down, across);
+        break;
+    }
+    case gridPlayable:
+    case gridFixed:
+        if (digit >= 1 && digit <= 9) std::snprintf(text, sizeof text, cell.kind == gridFixed ? " [%d]" : "  %d ", digit);
+        else std::snprintf(text, sizeof text, "  . ");
+        break;
+    default:
+        std::snprintf(text, sizeof text, " ###");
+    }
+    std::string padded(text);
+    if (padded.size() < 5) padded.resize(5, ' ');
+    return padded;
+}
+
+}  // namespace
+
+std::string formatGrid(const CLevelGrid& grid, const std::vector<int>& digits) {
+    std::string out;
+    for (int y = 0; y < grid.height(); ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            if (x > 0) out += ' ';
+            const int index = grid.index(x, y);
+            out += cellText(grid.cell(index), index < int(digits.size()) ? digits[index] : 0);
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace levels

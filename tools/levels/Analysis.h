@@ -1,0 +1,35 @@
+// Everything the checker says about one level: its shape, its faults, how many solutions it has
+// and how hard it is to solve by reasoning.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/levels/Grader.h"
+#include "tools/levels/LevelGrid.h"
+#include "tools/levels/Solver.h"
+
+namespace levels {
+
+struct Analysis {
+    int runs = 0;
+    int playable = 0;
+    int fixed = 0;
+    std::vector<std::string> faults;  // shape faults (see CLevelGrid::faults)
+    SolveResult solve;                // stops at the second solution
+    Grade grade;
+
+    bool unique() const { return solve.complete && solve.solutions == 1; }
+    bool fitToShip() const { return unique() && faults.empty(); }
+};
+
+Analysis analyseLevel(const CLevelGrid& grid);
+
+// The grid as text, one row per line: clues as down\across, unused cells as ###, and the digit of
+// every playable and fixed cell taken from `digits` (one per grid cell; 0 shows as a dot).
+std::string formatGrid(const CLevelGrid& grid, const std::vector<int>& digits);
+
+// One digit per grid cell from a solver's decided candidates.
+std::vector<int> digitsOf(const SolverModel& model, const Domains& domains);
+
+}  // namespace levels

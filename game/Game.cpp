@@ -116,6 +116,7 @@ void CGame::startLevel(size_t slot) {
     markPopUp->close();
     board.digitPopUp = digitPopUp.get();
     board.markPopUp = markPopUp.get();
+    board.drag = {};  // a drag left over from an earlier game must not move the board
     board.elapsed = 0;
     board.resetEntries();
     resultRecorded_ = false;

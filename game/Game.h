@@ -99,6 +99,8 @@ private:
     bool panelButtonUp(float x, float y, int button);
     void drawPanel();
     void destroyPanel();
+    void endPanelDrag();
+    void endDrags(float x, float y, int button);  // GameInput.cpp
 
     SolvedCheck solvedCheck_;
     bool resultRecorded_ = false;  // the board in play was solved and its medal shown

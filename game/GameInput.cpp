@@ -29,8 +29,14 @@ bool CGame::buttonDown(float x, float y, int button) {
 
 // A drag of the board ends on the board even when the release lands on the panel.
 bool CGame::buttonUp(float x, float y, int button) {
-    if (ui->buttonUp(x, y, button)) return false;
-    if (ui->isConfirmationOpen()) return true;
+    if (ui->buttonUp(x, y, button)) {
+        endDrags(x, y, button);
+        return false;
+    }
+    if (ui->isConfirmationOpen()) {
+        endDrags(x, y, button);
+        return true;
+    }
     switch (screen) {
     case GameScreen::Playing:
         if (!activePuzzle) break;
@@ -47,6 +53,15 @@ bool CGame::buttonUp(float x, float y, int button) {
     case GameScreen::MainMenu: break;
     }
     return false;
+}
+
+// A left release taken by the menu screen or the box still ends the drags it would have ended:
+// otherwise the board would follow the pointer with no button held and the cursor would stay
+// hidden after a drag released over "Retire" or behind the medal message.
+void CGame::endDrags(float x, float y, int button) {
+    if (button != leftButton) return;
+    if (activePuzzle) activePuzzle->buttonUp(x, y, button);
+    endPanelDrag();
 }
 
 // Paging by wheel leaves the paging buttons as they were; the next menu action refreshes them.

@@ -14,4 +14,5 @@ bool CGame::panelButtonDown(float x, float y, int button) { return panel->button
 bool CGame::panelButtonUp(float x, float y, int button) { return panel->buttonUp(x, y, button); }
 void CGame::drawPanel() { panel->draw(); }
 void CGame::destroyPanel() { panel.reset(); }
+void CGame::endPanelDrag() { if (panel) panel->endDrag(); }
 

@@ -79,6 +79,7 @@ void Widget::initPanel(CTextureCache& cache, CGame& controller) {
 }
 
 void Widget::showPanel() {
+    endDrag();
     hold.from = 0.0f;
     hold.value = 0.0f;
     hold.to = holdLength;

@@ -54,6 +54,7 @@ public:
     // controller's main font; the controller must have its font.
     void initPanel(CTextureCache& cache, CGame& controller);
     void showPanel();  // a level was opened: fade in and stay at least five seconds
+    void endDrag();    // a release went elsewhere: show the cursor again, stop dragging
 
     float viewOpacity() const;  // of the current view; an index out of range counts as the first
     std::wstring styleCaption() const;  // "Style: < Classic >"; no style gives an empty name
@@ -88,7 +89,6 @@ private:
     void stepView(int step);
     void applyViewOpacity();  // to the style in use
     void startDrag(int button);
-    void endDrag();
     void dragBoard(float x, float y);
     void hideCursor();
     void showCursor();

@@ -73,8 +73,8 @@ void Widget::startDrag(int button) {
     hideCursor();
 }
 
-// A drag cut short (the confirmation box took the release) must neither keep the cursor hidden
-// nor go on moving the board once the box is answered.
+// A drag cut short (the confirmation box or a menu button took the release) must neither keep the
+// cursor hidden nor go on moving the board afterwards.
 void Widget::endDrag() {
     showCursor();
     pointer.dragging = {};

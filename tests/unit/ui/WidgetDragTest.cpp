@@ -102,3 +102,29 @@ TEST_F(WidgetDragTest, PressInTheStripNeverReachesTheBoard) {
 }
 
 }  // namespace
+
+// A left release taken by a menu button ("Retire") still ends both kinds of drag: the cursor comes
+// back on the level page, and the board does not follow the pointer when it is opened again.
+TEST_F(WidgetDragTest, ReleaseOverRetireEndsThePanelAndBoardDrags) {
+    play();
+    const uiButton& retire = *game->ui->pageGame[0];
+    float retireX = retire.x + retire.width / 2, retireY = retire.y - retire.height / 2;
+    press(moveX, handleY);
+    ASSERT_EQ(cursorCounter(), -1);
+    pointAt(retireX, retireY);
+    release(retireX, retireY);
+    EXPECT_EQ(game->screen, GameScreen::LevelSelect);
+    EXPECT_EQ(cursorCounter(), 0);
+
+    game->startLevel(0);
+    float clueX = board().left() + 1.5f * board().cellEdge(), clueY = board().top() - 0.5f * board().cellEdge();
+    press(clueX, clueY);  // the second cell of the top row is a clue: a board drag starts
+    ASSERT_TRUE(board().drag.held[0]);
+    pointAt(retireX, retireY);
+    release(retireX, retireY);
+    game->startLevel(0);
+    float centreX = board().centreX;
+    pointAt(0.6f, 0.3f);
+    EXPECT_FLOAT_EQ(board().centreX, centreX);
+    EXPECT_EQ(cursorCounter(), 0);
+}

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Builds the unit tests, the fuzz-corpus replays and the render tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/ and runs them (never the end-to-end tests). Any report
+# from either sanitizer fails the run. Exits non-zero on any failure.
+#
+# Leak detection stays on everywhere. Mesa unloads its driver when the last GL context goes, and
+# memory that only the unloaded driver still pointed at then looks leaked; the GL tests therefore
+# run with Mesa's EGL vendor library and software driver preloaded, which keeps them resident to
+# the end so the leak checker still sees their roots. Only where those libraries cannot be found
+# does leak detection go off, and then only for the GL tests.
+set -euo pipefail
+
+ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="$ROOT_DIR/build-asan"
+START=$(date +%s)
+
+SANITIZE="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all"
+COMPILE_FLAGS="$SANITIZE -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS"
+# -O0 -g1: quickest to build (half the time of -O1), fast enough to run, file and line in every report.
+OPT_FLAGS="-O0 -g1"
+
+configure() {
+  local generator=()
+  [ -f "$BUILD_DIR/CMakeCache.txt" ] || generator=(-G Ninja)
+  cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_FLAGS="$COMPILE_FLAGS" -DCMAKE_CXX_FLAGS="$COMPILE_FLAGS" \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" \
+    -DCMAKE_EXE_LINKER_FLAGS="$SANITIZE" -DCMAKE_SHARED_LINKER_FLAGS="$SANITIZE" >/dev/null
+}
+
+# Every unit_<area>, replay_<reader> and render_tests target the build defines, and the game
+# folder the tests read: its levels and, where the art tool exists, its images (the tool runs
+# sanitized as well).
+build_targets() {
+  echo game_levels
+  cmake --build "$BUILD_DIR" --target help |
+    sed -n 's/^\(unit_[A-Za-z0-9_]*\|replay_[A-Za-z0-9_]*\|render_tests\|game_data\):.*/\1/p' |
+    sort -u
+}
+
+# ctest name patterns of the tests those targets hold: unit_<area> registers "<area>.",
+# unit_levels_tool "levels.", replay_<reader> "fuzz.replay_<reader>", render_tests "render.".
+test_pattern() {
+  local target patterns=()
+  for target in "$@"; do
+    case "$target" in
+      unit_levels_tool) patterns+=("levels\\.") ;;
+      unit_*) patterns+=("${target#unit_}\\.") ;;
+      replay_*) patterns+=("fuzz\\.${target}\$") ;;
+      render_tests) patterns+=("render\\.") ;;
+    esac
+  done
+  local IFS='|'
+  echo "^(${patterns[*]})"
+}
+
+# The GL tests: everything that makes a context through SDL.
+GL_TESTS='^render\.|\.SdlBackend\.'
+# Built by other targets than the ones above, or not run here at all.
+NOT_HERE='^e2e\.|^assets\.tool\.'
+
+mesa_preload() {
+  local libdir
+  libdir="/usr/lib/$(gcc -print-multiarch 2>/dev/null || echo x86_64-linux-gnu)"
+  local libs=("$libdir/dri/swrast_dri.so" "$libdir/libEGL_mesa.so.0")
+  for lib in "${libs[@]}"; do [ -f "$lib" ] || return 1; done
+  echo "${libs[*]}"
+}
+
+configure
+mapfile -t TARGETS < <(build_targets)
+cmake --build "$BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}"
+BUILT=$(date +%s)
+
+# halt_on_error: the first report ends the test with a failure and a stack.
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:halt_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+PATTERN=$(test_pattern "${TARGETS[@]}")
+CTEST=(ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" --timeout 300)
+
+status=0
+"${CTEST[@]}" -R "$PATTERN" -E "$GL_TESTS|$NOT_HERE" || status=1
+
+if preload=$(mesa_preload); then
+  LD_PRELOAD="$preload" ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
+    "${CTEST[@]}" -R "$GL_TESTS" -E "$NOT_HERE" --no-tests=ignore || status=1
+else
+  echo "Mesa's libraries were not found: the GL tests run without leak detection."
+  ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" \
+    "${CTEST[@]}" -R "$GL_TESTS" -E "$NOT_HERE" --no-tests=ignore || status=1
+fi
+
+END=$(date +%s)
+echo "Sanitized build and tests: $((END - START)) s (build $((BUILT - START)) s, tests $((END - BUILT)) s)"
+exit $status

@@ -6,6 +6,7 @@
 // classified by scanning code units (bytes in UTF-8, 16-bit units in UTF-16) without decoding;
 // only names and values are decoded. That keeps every untouched byte exactly as it was.
 #include "platform/IniDocument.h"
+#include "platform/TextCase.h"
 
 #include <type_traits>
 

@@ -66,9 +66,5 @@ private:
     std::string trailer_;           // a dangling odd byte of a UTF-16 file, kept at the very end
 };
 
-// Case folding shared by the INI document and the file-name matching of the file functions
-// (defined in Text.cpp).
-wchar_t foldCase(wchar_t unit);
-bool equalIgnoringCase(const std::wstring& a, const std::wstring& b);
 
 }  // namespace platform

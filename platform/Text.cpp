@@ -6,6 +6,7 @@
 // start a well-formed UTF-8 sequence stands for itself as a Latin-1 character, so files written by
 // older tools in a Windows code page stay readable.
 #include "platform/IniDocument.h"
+#include "platform/TextCase.h"
 #include "platform/Platform.h"
 
 #include <type_traits>

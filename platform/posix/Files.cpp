@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/IniDocument.h"
+#include "platform/TextCase.h"
 #include "platform/Platform.h"
 
 namespace platform {
@@ -191,28 +191,6 @@ bool fillTemporary(int fd, const std::string& target, const void* data, size_t s
 
 // ---- folder listing -----------------------------------------------------------------------------
 
-// '*' matches any run of characters, '?' any one, others match without regard to case. The
-// single remembered star makes this linear in practice and never exponential.
-bool matchesPattern(const std::wstring& pattern, const std::wstring& name) {
-    size_t p = 0, n = 0, starP = std::wstring::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == L'*') {
-            starP = p++;
-            starN = n;
-        } else if (p < pattern.size() && (pattern[p] == L'?' || foldCase(pattern[p]) == foldCase(name[n]))) {
-            ++p;
-            ++n;
-        } else if (starP != std::wstring::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == L'*') ++p;
-    return p == pattern.size();
-}
-
 bool listsAsFile(DIR* dir, const dirent* entry) {
     if (entry->d_type == DT_REG) return true;
     if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
@@ -283,7 +261,7 @@ std::vector<std::wstring> listFolder(const std::wstring& pattern) {
     if (!dir) return names;
     while (const dirent* entry = readdir(dir)) {
         std::wstring name = fromUtf8(entry->d_name);
-        if (matchesPattern(namePattern, name) && listsAsFile(dir, entry)) names.push_back(name);
+        if (matchesWildcard(namePattern, name) && listsAsFile(dir, entry)) names.push_back(name);
     }
     closedir(dir);
     return names;

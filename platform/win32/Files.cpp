@@ -4,7 +4,7 @@
 //
 // The game's paths are Windows paths already: backslashes, relative to the working directory,
 // names without regard to case. They go to the system unchanged.
-#include "platform/IniDocument.h"
+#include "platform/TextCase.h"
 #include "platform/win32/Win32.h"
 
 #include <vector>
@@ -107,37 +107,13 @@ std::vector<std::wstring> listFolder(const std::wstring& pattern) {
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         std::wstring name = found.cFileName;
-        if (!isFolder(found.dwFileAttributes) && win32::matchesPattern(namePattern, name))
+        // FindFirstFileW also matches the 8.3 alias ("*.grd" finds "Level.grdx" through
+        // "LEVEL~1.GRD"), so each long name is checked again.
+        if (!isFolder(found.dwFileAttributes) && matchesWildcard(namePattern, name))
             names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
-
-namespace win32 {
-
-// A single remembered star keeps this linear in practice and never exponential.
-bool matchesPattern(const std::wstring& pattern, const std::wstring& name) {
-    size_t p = 0, n = 0, starP = std::wstring::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == L'*') {
-            starP = p++;
-            starN = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == L'?' || foldCase(pattern[p]) == foldCase(name[n]))) {
-            ++p;
-            ++n;
-        } else if (starP != std::wstring::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == L'*') ++p;
-    return p == pattern.size();
-}
-
-}  // namespace win32
 
 }  // namespace platform

@@ -62,10 +62,4 @@ bool replaceWithTemporary(const std::wstring& temporary, const std::wstring& tar
 // Removes a temporary file that is not wanted after all.
 void discardTemporary(const std::wstring& temporary);
 
-// ---- folder patterns --------------------------------------------------------------------------
-// '*' any run, '?' any one character, everything else without regard to case. FindFirstFileW also
-// matches the generated 8.3 alias ("*.grd" finds "Level.grdx" through "LEVEL~1.GRD"), so
-// listFolder checks each long name with this again.
-bool matchesPattern(const std::wstring& pattern, const std::wstring& name);
-
 }  // namespace platform::win32

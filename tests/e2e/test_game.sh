@@ -9,23 +9,6 @@ LEVELS_TOOL="$(dirname "$TALLIX_EXE")/tools/levels/tallix-levels"
 
 # ---- helpers ------------------------------------------------------------------------------------
 
-# view_px X Y: the client pixel of view point (X, Y) (x 0..1 left to right, y 0..0.75 bottom to top).
-view_px() { awk -v x="$1" -v y="$2" 'BEGIN { printf "%d %d\n", x * 800, (0.75 - y) / 0.75 * 600 }'; }
-
-# click_view X Y [BUTTON]: moves there in two steps (so the game sees the pointer arrive), clicks.
-click_view() {
-  local p
-  p=($(view_px "$1" "$2"))
-  xdotool mousemove --window "$wid" $((p[0] - 2)) $((p[1] - 2)) sleep 0.05 \
-          mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1 click "${3:-1}" sleep 0.15
-}
-
-move_view() {
-  local p
-  p=($(view_px "$1" "$2"))
-  xdotool mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1
-}
-
 # pixel FILE X Y: "R G B" of the screenshot's pixel under view point (X, Y).
 pixel() {
   local p
@@ -33,31 +16,11 @@ pixel() {
   convert "$1" -format "%[fx:int(255*p{${p[0]},${p[1]}}.r)] %[fx:int(255*p{${p[0]},${p[1]}}.g)] %[fx:int(255*p{${p[0]},${p[1]}}.b)]" info:
 }
 
-# region FILE LEFT TOP RIGHT BOTTOM OUT: the crop of a view rectangle, written to OUT.
-region() {
-  local a b
-  a=($(view_px "$2" "$3"))
-  b=($(view_px "$4" "$5"))
-  convert "$1" -crop "$((b[0] - a[0]))x$((b[1] - a[1]))+${a[0]}+${a[1]}" +repage "$6"
-}
-
-# differs FILE1 FILE2 LEFT TOP RIGHT BOTTOM: true when the two screenshots differ in the rectangle.
-differs() {
-  local n
-  region "$1" "$3" "$4" "$5" "$6" "$dir/.crop1.png"
-  region "$2" "$3" "$4" "$5" "$6" "$dir/.crop2.png"
-  n=$(compare -metric AE "$dir/.crop1.png" "$dir/.crop2.png" null: 2>&1 || true)
-  [[ "$n" =~ ^[0-9.e+]+$ ]] || fail "cannot compare screenshots: $n"
-  [ "$n" != 0 ]
-}
-
 # count_colour FILE LEFT TOP RIGHT BOTTOM FX: pixels of the rectangle for which the fx test holds.
 count_colour() {
   region "$1" "$2" "$3" "$4" "$5" "$dir/.crop1.png"
   convert "$dir/.crop1.png" -fx "$6" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
-
-shot() { screenshot "$1"; echo "$ARTIFACTS/$1.png"; }
 
 # Board geometry while playing: zoom 1, centre (0.5, 0.37), cells 0.05 wide.
 cell_x() { awk -v c="$1" -v w="$board_w" 'BEGIN { print 0.5 - w * 0.025 + (c + 0.5) * 0.05 }'; }

@@ -11,43 +11,8 @@ LEVELS_TOOL="$(dirname "$TALLIX_EXE")/tools/levels/tallix-levels"
 
 # ---- helpers ------------------------------------------------------------------------------------
 
-# view_px X Y: the client pixel of view point (X, Y) (x 0..1 left to right, y 0..0.75 bottom to top).
-view_px() { awk -v x="$1" -v y="$2" 'BEGIN { printf "%d %d\n", x * 800, (0.75 - y) / 0.75 * 600 }'; }
-
-# click_view X Y: moves there in two steps (so the game sees the pointer arrive), clicks.
-click_view() {
-  local p
-  p=($(view_px "$1" "$2"))
-  xdotool mousemove --window "$wid" $((p[0] - 2)) $((p[1] - 2)) sleep 0.05 \
-          mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1 click 1 sleep 0.15
-}
-
-move_view() {
-  local p
-  p=($(view_px "$1" "$2"))
-  xdotool mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1
-}
-
 # Away from the board and below the strip: no hover anywhere, and the panel left alone.
 rest() { move_view 0.99 0.62; }
-
-# region FILE LEFT TOP RIGHT BOTTOM OUT: the crop of a view rectangle, written to OUT.
-region() {
-  local a b
-  a=($(view_px "$2" "$3"))
-  b=($(view_px "$4" "$5"))
-  convert "$1" -crop "$((b[0] - a[0]))x$((b[1] - a[1]))+${a[0]}+${a[1]}" +repage "$6"
-}
-
-# differs FILE1 FILE2 LEFT TOP RIGHT BOTTOM: true when the two screenshots differ in the rectangle.
-differs() {
-  local n
-  region "$1" "$3" "$4" "$5" "$6" "$dir/.crop1.png"
-  region "$2" "$3" "$4" "$5" "$6" "$dir/.crop2.png"
-  n=$(compare -metric AE "$dir/.crop1.png" "$dir/.crop2.png" null: 2>&1 || true)
-  [[ "$n" =~ ^[0-9.e+]+$ ]] || fail "cannot compare screenshots: $n"
-  [ "$n" != 0 ]
-}
 
 # The play area between the bands, without the time caption at the top left.
 board_differs() { differs "$1" "$2" 0.12 0.64 0.9 0.11; }
@@ -57,8 +22,6 @@ lit() {
   region "$1" 0.005 0.745 0.995 0.655 "$dir/.crop1.png"
   convert "$dir/.crop1.png" -fx 'r+g+b>0.1 ? 1 : 0' -format "%[fx:int(mean*w*h+0.5)]" info:
 }
-
-shot() { screenshot "$1"; echo "$ARTIFACTS/$1.png"; }
 
 # text_width TEXT SCALE: how wide the main font draws TEXT, from the game's own width table.
 text_width() {

@@ -84,15 +84,15 @@ TEST_CASE("files: a folder listing holds files whose long name fits the pattern"
 }
 
 TEST_CASE("files: patterns match the long name only, without regard to case") {
-    using platform::win32::matchesPattern;
-    CHECK(matchesPattern(L"*.grd", L"EASY01.GRD"));
-    CHECK(!matchesPattern(L"*.grd", L"Easy01.grdx"));
-    CHECK(!matchesPattern(L"*.grd", L"Easy01.grd.bak"));
-    CHECK(matchesPattern(L"Level?.grd", L"level7.grd"));
-    CHECK(!matchesPattern(L"Level?.grd", L"Level10.grd"));
-    CHECK(matchesPattern(L"*a*b*", L"xxAyyBzz"));
-    CHECK(matchesPattern(L"\u00C9t\u00E9.grd", L"\u00E9T\u00C9.GRD"));
-    CHECK(!matchesPattern(L"", L"a"));
+    using platform::matchesWildcard;
+    CHECK(matchesWildcard(L"*.grd", L"EASY01.GRD"));
+    CHECK(!matchesWildcard(L"*.grd", L"Easy01.grdx"));
+    CHECK(!matchesWildcard(L"*.grd", L"Easy01.grd.bak"));
+    CHECK(matchesWildcard(L"Level?.grd", L"level7.grd"));
+    CHECK(!matchesWildcard(L"Level?.grd", L"Level10.grd"));
+    CHECK(matchesWildcard(L"*a*b*", L"xxAyyBzz"));
+    CHECK(matchesWildcard(L"\u00C9t\u00E9.grd", L"\u00E9T\u00C9.GRD"));
+    CHECK(!matchesWildcard(L"", L"a"));
 }
 
 TEST_CASE("files: the current directory comes without a trailing separator") {

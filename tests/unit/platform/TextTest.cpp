@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "platform/IniDocument.h"
+#include "platform/TextCase.h"
 #include "platform/Platform.h"
 
 using platform::fromUtf8;

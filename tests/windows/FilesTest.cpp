@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/Platform.h"
+#include "platform/TextCase.h"
 #include "platform/win32/Win32.h"
 #include "tests/windows/Check.h"
 

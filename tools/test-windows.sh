@@ -104,6 +104,9 @@ new_workdir() {
   local dir
   dir=$(mktemp -d "$WORK/run.XXXXXX")
   cp -r "$GAME_DIR/Data" "$dir/"
+  # What a player of the build folder left there (saved games, best times) stays behind.
+  rm -f "$dir"/Data/Levels/*.gsv
+  [ -f "$ROOT_DIR/data/levels/Recs.ini" ] && cp "$ROOT_DIR/data/levels/Recs.ini" "$dir/Data/Levels/Recs.ini"
   cp "$WIN_BUILD/tallix.exe" "$dir/"
   echo "$dir"
 }

@@ -8,11 +8,16 @@ mkdir -p "$ARTIFACTS"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A fresh working directory holding a copy of the assembled game folder.
+SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# A fresh working directory holding the game's Data as shipped: what a player of the build folder
+# left there (Settings.ini, best times, saved games) stays behind.
 new_workdir() {
   local dir
   dir=$(mktemp -d /tmp/tallix-e2e.XXXXXX)
-  cp -r "$TALLIX_GAME_DIR"/. "$dir"/ 2>/dev/null || true
+  cp -r "$TALLIX_GAME_DIR/Data" "$dir/" 2>/dev/null || true
+  rm -f "$dir"/Data/Levels/*.gsv
+  [ -f "$SOURCE_DIR/data/levels/Recs.ini" ] && cp "$SOURCE_DIR/data/levels/Recs.ini" "$dir/Data/Levels/Recs.ini"
   echo "$dir"
 }
 

@@ -11,31 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "TestFolder.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
 using platform::fromUtf8;
 
+using platformtest::gamePath;
+using platformtest::readBytes;
+using platformtest::testFolder;
+using platformtest::writeBytes;
+
 namespace {
-
-// An empty folder for the running test: $TALLIX_TEST_TMP (or /tmp) / Suite.Test.
-fs::path testFolder() {
-    const char* root = std::getenv("TALLIX_TEST_TMP");
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    fs::path folder = fs::path(root && *root ? root : "/tmp") /
-                      (std::string(test->test_suite_name()) + "." + test->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::wstring gamePath(const fs::path& folder, const std::wstring& relative) {
-    return fromUtf8(folder.string()) + L"\\" + relative;
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 std::vector<std::string> entries(const fs::path& folder) {
     std::vector<std::string> names;

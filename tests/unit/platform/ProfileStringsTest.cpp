@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "TestFolder.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -16,33 +14,10 @@ using platform::profileInt;
 using platform::profileString;
 using platform::writeProfileString;
 
-namespace {
-
-// An empty folder for the running test: $TALLIX_TEST_TMP (or /tmp) / Suite.Test.
-fs::path testFolder() {
-    const char* root = std::getenv("TALLIX_TEST_TMP");
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    fs::path folder = fs::path(root && *root ? root : "/tmp") /
-                      (std::string(test->test_suite_name()) + "." + test->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::wstring gamePath(const fs::path& folder, const std::wstring& relative) {
-    return platform::fromUtf8(folder.string()) + L"\\" + relative;
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
+using platformtest::gamePath;
+using platformtest::readBytes;
+using platformtest::testFolder;
+using platformtest::writeBytes;
 
 TEST(ProfileStrings, MissingFileSectionOrKeyGivesTheClippedFallback) {
     fs::path folder = testFolder();

@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 using platform::fromUtf8;
 
 using platformtest::gamePath;
-using platformtest::readBytes;
 using platformtest::testFolder;
 using platformtest::writeBytes;
 

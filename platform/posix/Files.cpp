@@ -8,6 +8,7 @@
 // case in its folder. A component found in no case stays as written, so new files can be made.
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -168,6 +169,35 @@ int createTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// The process that wrote a temporary file of `target`, or 0 when `entry` is not one:
+// "." + name + "." + pid + "-" + attempt + ".tmp".
+pid_t writerOf(const std::string& entry, const std::string& target) {
+    std::string prefix = "." + nameOf(target).substr(0, 180) + ".";
+    const std::string suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+    size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9) return 0;
+    for (size_t i = 0; i < middle.size(); ++i)
+        if (i != dash && (middle[i] < '0' || middle[i] > '9')) return 0;
+    return static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+}
+
+// A write killed half-way leaves its temporary file behind; the next write of the same file
+// removes those whose writer is gone, so a folder does not fill up with them over the years.
+void removeStaleTemporaries(const std::string& target) {
+    DIR* dir = opendir(folderOf(target).c_str());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        pid_t writer = writerOf(entry->d_name, target);
+        if (writer > 0 && writer != getpid() && kill(writer, 0) != 0 && errno == ESRCH)
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
 // The new file takes over the permissions of the one it replaces.
 bool keepPermissions(int fd, const std::string& target) {
     struct stat info;
@@ -235,6 +265,7 @@ bool writeFileAtomically(const std::wstring& path, const void* data, size_t size
         unlink(temporary.c_str());
         return false;
     }
+    removeStaleTemporaries(target);
     return syncFolder(folderOf(target));
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -118,6 +120,24 @@ TEST(Files, FailedWriteLeavesNothingBehind) {
     EXPECT_FALSE(platform::writeFileAtomically(gamePath(folder, L"Target"), "x", 1));
     EXPECT_EQ(entries(folder), std::vector<std::string>{"Target"});
     EXPECT_TRUE(fs::is_directory(folder / "Target" / "inside"));
+}
+
+// Temporary files of writes that were killed half-way go with the next write of the same file;
+// those of a writer that still runs, and of other files, stay.
+TEST(Files, NextWriteRemovesTemporariesOfWritersThatAreGone) {
+    fs::path folder = testFolder();
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    ASSERT_GT(gone, 0);
+    waitpid(gone, nullptr, 0);
+    std::string stale = ".Settings.ini." + std::to_string(gone) + "-0.tmp";
+    std::string running = ".Settings.ini.1-3.tmp";  // pid 1 always runs
+    std::string otherFile = ".Recs.ini." + std::to_string(gone) + "-0.tmp";
+    for (const std::string& name : {stale, running, otherFile, std::string("Settings.ini")}) writeBytes(folder / name, "old");
+    ASSERT_TRUE(platform::writeFileAtomically(gamePath(folder, L"Settings.ini"), "new", 3));
+    std::vector<std::string> expected = {running, otherFile, "Settings.ini"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries(folder), expected);
 }
 
 TEST(Files, ExistsAndDeleteConcernRegularFilesOnly) {

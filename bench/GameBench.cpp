@@ -71,16 +71,6 @@ bool prepare(benchmark::State& state) {
     return true;
 }
 
-void drawBands() {
-    glDisable(GL_TEXTURE_2D);
-    glColor3f(0, 0, 0);
-    glBegin(GL_QUADS);
-    glVertex2f(0, 0.75f); glVertex2f(1, 0.75f); glVertex2f(1, 0.65f); glVertex2f(0, 0.65f);
-    glVertex2f(0, 0.1f); glVertex2f(1, 0.1f); glVertex2f(1, 0); glVertex2f(0, 0);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
-}
-
 void BM_BareFrame(benchmark::State& state) {
     if (!prepare(state)) return;
     CTextureCache cache;
@@ -89,7 +79,7 @@ void BM_BareFrame(benchmark::State& state) {
     for (auto _ : state) {
         bench::beginFrame();
         backdrop.draw();
-        drawBands();
+        CGame::drawBands();
         bench::endFrame();
     }
 }

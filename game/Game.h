@@ -48,6 +48,7 @@ public:
     void draw() override;
 
     void drawFps(float fps) const;  // the frames-per-second number, bottom left
+    static void drawBands();        // the black bands at the top and bottom, over everything so far
 
     // Unless keep, re-creates the boards of page pageIndex from the catalogue; in every case puts
     // the boards of the page back in their miniature places.
@@ -88,7 +89,6 @@ private:
     void drawLevelPage();
     void drawPlay();
     void runSolvedCheck();
-    static void drawBands();
 
     // GamePanel.cpp
     void createPanel();

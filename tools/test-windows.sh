@@ -15,6 +15,7 @@
 set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ROOT_DIR/tests/e2e/ini.sh"
 WIN_BUILD=${TALLIX_WIN_BUILD:-$ROOT_DIR/build-win}
 GAME_DIR=${TALLIX_GAME_DIR:-$ROOT_DIR/build/game}
 ARTIFACTS=${TALLIX_ARTIFACTS:-$WIN_BUILD/smoke-artifacts}
@@ -171,21 +172,6 @@ screenshot() {
   timeout -s KILL 20 import -window "$1" "$file" || fail "no screenshot $2"
   colours=$(timeout -s KILL 20 identify -format '%k' "$file")
   [ "$colours" -gt 500 ] || fail "screenshot $2 shows next to nothing ($colours colours)"
-}
-
-ini_get() {
-  tr -d '\r' <"$1" | awk -v s="$2" -v k="$3" '
-    /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
-    sec == tolower(s) && index($0, "=") {
-      key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key)
-      if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
-    }'
-}
-
-section_keys() {
-  tr -d '\r' <"$1" | awk -v s="$2" '
-    /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
-    sec == tolower(s) && index($0, "=") { key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key); print key }'
 }
 
 check_system_section() {

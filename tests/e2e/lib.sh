@@ -9,6 +9,7 @@ mkdir -p "$ARTIFACTS"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$SOURCE_DIR/tests/e2e/ini.sh"
 
 # A fresh working directory holding the game's Data as shipped: what a player of the build folder
 # left there (Settings.ini, best times, saved games) stays behind.
@@ -49,23 +50,6 @@ wait_exit() {
 # client_size ID: prints WIDTHxHEIGHT of the window's client area.
 client_size() {
   xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'
-}
-
-# ini_get FILE SECTION KEY: the value of KEY in SECTION (case-insensitive names), empty if absent.
-ini_get() {
-  tr -d '\r' <"$1" | awk -v s="$2" -v k="$3" '
-    /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
-    sec == tolower(s) && index($0, "=") {
-      key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key)
-      if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
-    }'
-}
-
-# section_keys FILE SECTION: the keys of SECTION, one a line, in file order.
-section_keys() {
-  tr -d '\r' <"$1" | awk -v s="$2" '
-    /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
-    sec == tolower(s) && index($0, "=") { key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key); print key }'
 }
 
 # press_key ID KEY: a real key press through XTEST. Xvfb runs without a window manager, so the

@@ -93,7 +93,7 @@ void Backdrop::update() {
 
 void Backdrop::draw() {
     update();
-    glColor3f(tint[0], tint[1], tint[2]);
+    glColor4f(tint[0], tint[1], tint[2], 1.0f);
     bindTexture(texture);
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 1.0f); glVertex2f(left, bottom);

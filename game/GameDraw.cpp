@@ -50,7 +50,7 @@ void CGame::drawLevelPage() {
     const CVisualStyle* style = currentStyle();
     for (const auto& board : pageSlots)
         if (board) board->drawPreview(style, *mainFont);
-    glColor3f(0.8f, 0.7f, 0.8f);
+    glColor4f(0.8f, 0.7f, 0.8f, 1.0f);
     mainFont->drawText(pageCaption(), 0.01f, 0.6f, 0.5f, CMainFont::AlignLeft);
 }
 
@@ -62,7 +62,7 @@ void CGame::drawPlay() {
         runSolvedCheck();
     }
     if (CTallix* board = openBoard()) board->drawBoard(currentStyle());
-    glColor3f(0.7f, 0.8f, 1.0f);
+    glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
     mainFont->drawText(timeCaption(), 0.04f, 0.61f, 0.4f, CMainFont::AlignLeft);
 }
 
@@ -76,7 +76,7 @@ void CGame::runSolvedCheck() {
 }
 
 void CGame::drawBands() {
-    glColor3f(0.0f, 0.0f, 0.0f);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
     glDisable(GL_TEXTURE_2D);
     glBegin(GL_QUADS);
     band(topBandBottom, 0.75f);

@@ -160,7 +160,7 @@ void drawClueText(const CVisualStyle& style, const PCellHeader& cell, const Cell
 
 void drawStyledCell(const CTallix& board, const CVisualStyle& style, PCell& cell, const CellBox& box,
                     const NumberSizes& sizes) {
-    glColor3f(1.0f, 1.0f, 1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     switch (cell.kind) {
     case kindClue:
         bindTexture(style.handleCellTexture());
@@ -168,7 +168,7 @@ void drawStyledCell(const CTallix& board, const CVisualStyle& style, PCell& cell
         drawClueText(style, static_cast<const PCellHeader&>(cell), box, sizes);
         break;
     case kindPlayable:
-        if (board.hoveredCell == &cell) glColor3f(0.6f, 0.6f, 0.7f);
+        if (board.hoveredCell == &cell) glColor4f(0.6f, 0.6f, 0.7f, 1.0f);
         bindTexture(style.activeCellTexture());
         drawCellQuad(box);
         drawPlayableText(board, style, static_cast<const PCellActive&>(cell), box, sizes);
@@ -215,12 +215,12 @@ void CTallix::drawBoard(const CVisualStyle* style) {
             PCell* cell = cellAt(column, row);
             if (!cell) continue;
             if (cell->kind == kindPlayable && hoveredCell == cell) {
-                glColor3f(0.6f, 0.6f, 0.7f);
+                glColor4f(0.6f, 0.6f, 0.7f, 1.0f);
             } else {
                 float grey = cell->kind == kindPlayable || cell->kind == kindFixed ? 0.8f
                              : cell->kind == kindClue                           ? 0.45f
                                                                                  : 0.25f;
-                glColor3f(grey, grey, grey);
+                glColor4f(grey, grey, grey, 1.0f);
             }
             // A small gap keeps neighbouring cells of one grey apart.
             CellBox box = cellBox(column, row, edge);
@@ -250,7 +250,7 @@ void drawCard(float cx, float cy) {
     glVertex2f(cx + cardHalf, cy - cardHalf);
     glVertex2f(cx - cardHalf, cy - cardHalf);
     glEnd();
-    glColor3f(0.0f, 0.0f, 0.0f);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
     glLineWidth(2.0f);
     glBegin(GL_LINE_LOOP);
     glVertex2f(cx - cardHalf, cy + cardHalf);
@@ -267,7 +267,7 @@ void drawName(const std::wstring& name, const CMainFont& font, float cx, float c
     static std::string narrowed;
     narrowed.clear();
     for (wchar_t unit : name) narrowed.push_back(static_cast<char>(static_cast<unsigned char>(unit & 0xFF)));
-    glColor3f(0.7f, 0.8f, 1.0f);
+    glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
     font.drawText(narrowed, cx, cy + cardHalf - font.cellHeight() * textScale, textScale, CMainFont::AlignCentre);
 }
 
@@ -286,20 +286,20 @@ void drawMedal(uint32_t texture, float x, float y) {
 void drawMedalRow(const CTallix& board, const CVisualStyle& style, float cx, float cy) {
     float mx = cx + cardHalf - 0.036f;
     float my = cy + cardHalf - 0.012f;
-    glColor3f(0.5f, 0.5f, 0.5f);
+    glColor4f(0.5f, 0.5f, 0.5f, 1.0f);
     for (int i = 0; i < 3; ++i) drawMedal(style.noMedalTexture(), mx + float(i) * medalStep, my);
     const uint32_t earned[3] = {style.bronzeMedalTexture(), style.silverMedalTexture(), style.goldMedalTexture()};
     int count = earnedMedals(board.userBest, board.gold, board.silver, board.bronze);
-    glColor3f(0.7f, 0.7f, 0.7f);
+    glColor4f(0.7f, 0.7f, 0.7f, 1.0f);
     for (int i = 0; i < count; ++i) drawMedal(earned[i], mx + float(i) * medalStep, my);
 }
 
 void drawCaptions(const CTallix& board, const CMainFont& font, float cx, float cy) {
     char time[24];
-    glColor3f(0.7f, 0.7f, 0.7f);
+    glColor4f(0.7f, 0.7f, 0.7f, 1.0f);
     font.drawText(bestTimeText(board.userBest, time), cx, cy - cardHalf, textScale, CMainFont::AlignCentre);
     if (!board.savedGameExists) return;
-    glColor3f(1.0f, 0.3f, 0.1f);
+    glColor4f(1.0f, 0.3f, 0.1f, 1.0f);
     font.drawText("Saved", cx - cardHalf + 0.02f, cy - cardHalf, textScale, CMainFont::AlignLeft);
 }
 
@@ -316,11 +316,11 @@ void drawMiniature(const CTallix& board, const CVisualStyle* style, float side) 
             if (!cell) continue;
             bool digits = cell->kind == kindPlayable || cell->kind == kindFixed;
             if (style) {
-                glColor3f(1.0f, 1.0f, 1.0f);
+                glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
                 bindTexture(digits ? style->activeCellTexture() : style->unusedCellTexture());
             } else {
                 float grey = digits ? 0.8f : 0.35f;
-                glColor3f(grey, grey, grey);
+                glColor4f(grey, grey, grey, 1.0f);
             }
             drawCellQuad(cellBox(column, row, side));
         }

@@ -104,11 +104,11 @@ void UI::drawConfirmation() {
     glColor4f(0.2f, 0.2f, 0.2f, 0.9f);
     rectangle(GL_QUADS, 0.5f - half, boxBottom, 0.5f + half, boxTop);
     glLineWidth(2.0f);
-    glColor3f(0.0f, 0.0f, 0.0f);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
     rectangle(GL_LINE_LOOP, 0.5f - half, boxBottom, 0.5f + half, boxTop);
     glLineWidth(1.0f);
     glEnable(GL_TEXTURE_2D);
-    glColor3f(1.0f, 1.0f, 1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     if (font) font->drawText(message, 0.5f, messageBaseline, messageScale, CMainFont::AlignCentre);
     yesButton->draw();
     cancelButton->draw();

@@ -13,6 +13,7 @@
 #include "gfx/TextureCache.h"
 #include "gfx/VisualStyle.h"
 #include "puzzle/PopUp.h"
+#include "puzzle/StartingView.h"
 #include "puzzle/Tallix.h"
 #include "ui/UI.h"
 #include "ui/Widget.h"
@@ -23,11 +24,6 @@ namespace {
 constexpr float pageZoom = 0.41f;
 constexpr std::array<float, 3> columnCentres{0.226f, 0.492f, 0.758f};
 constexpr std::array<float, 2> rowCentres{0.509f, 0.243f};
-
-// Where the played board starts.
-constexpr float playZoom = 1.0f;
-constexpr float playCentreX = 0.5f;
-constexpr float playCentreY = 0.37f;
 
 // The space between the two black bands, where the backdrop shows.
 constexpr float backdropLeft = 0.0f, backdropTop = 0.65f, backdropBottom = 0.1f, backdropRight = 1.0f;
@@ -83,7 +79,8 @@ size_t CGame::scanLevels() {
 // ---- level pages ------------------------------------------------------------------------------
 
 // A level that cannot be read keeps its slot: the board shows whatever was read. A board being
-// destroyed here is never left behind as the board in play.
+// destroyed here is never left behind as the board in play. The paging buttons follow every turn
+// of the page, whether a button or the wheel turned it.
 void CGame::rebuildPage(bool keep) {
     for (size_t k = 0; k < pageSlotCount && !keep; ++k) {
         if (pageSlots[k] && pageSlots[k].get() == activePuzzle) activePuzzle = nullptr;
@@ -95,6 +92,7 @@ void CGame::rebuildPage(bool keep) {
     }
     for (size_t k = 0; k < pageSlotCount; ++k)
         if (pageSlots[k]) placeOnPage(*pageSlots[k], k);
+    ui->refreshPagingButtons();
 }
 
 void CGame::placeOnPage(CTallix& board, size_t slot) const {
@@ -109,9 +107,9 @@ void CGame::startLevel(size_t slot) {
     if (slot >= pageSlotCount || !pageSlots[slot]) return;
     CTallix& board = *pageSlots[slot];
     activePuzzle = &board;
-    board.zoom = playZoom;
-    board.centreX = playCentreX;
-    board.centreY = playCentreY;
+    board.zoom = startingView::zoom;
+    board.centreX = startingView::centreX;
+    board.centreY = startingView::centreY;
     digitPopUp->close();
     markPopUp->close();
     board.digitPopUp = digitPopUp.get();
@@ -124,6 +122,16 @@ void CGame::startLevel(size_t slot) {
     screen = GameScreen::Playing;
     frameClock->restart();
     ui->showGamePage();
+    offerSavedGame(board);
+}
+
+// A board with a saved game opens empty, as every board does, but the player is asked at once
+// whether to resume it: otherwise the only way back is a panel button that fades away, and the
+// next save would overwrite the game unasked. The time spent on the question is not play time.
+void CGame::offerSavedGame(const CTallix& board) {
+    if (!board.savedGameExists) return;
+    ui->askToLoadSavedGame();
+    clockHeldByQuestion_ = true;
 }
 
 CTallix* CGame::openBoard() const {

@@ -84,6 +84,7 @@ private:
     void destroyResources();
     void placeOnPage(CTallix& board, size_t slot) const;
     CTallix* openBoard() const;  // the board of activePuzzle, null when none is open
+    void offerSavedGame(const CTallix& board);
 
     // GameDraw.cpp
     void drawLevelPage();
@@ -104,4 +105,5 @@ private:
 
     SolvedCheck solvedCheck_;
     bool resultRecorded_ = false;  // the board in play was solved and its medal shown
+    bool clockHeldByQuestion_ = false;  // the box open now was asked as the level opened
 };

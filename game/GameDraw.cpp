@@ -13,6 +13,7 @@
 #include "puzzle/FormatTime.h"
 #include "puzzle/PopUp.h"
 #include "puzzle/Records.h"
+#include "puzzle/StartingView.h"
 #include "puzzle/Tallix.h"
 #include "ui/UI.h"
 
@@ -54,16 +55,21 @@ void CGame::drawLevelPage() {
     mainFont->drawText(pageCaption(), 0.01f, 0.6f, 0.5f, CMainFont::AlignLeft);
 }
 
-// While the box is open neither the clock nor the play time moves.
+// While the box is open neither the clock nor the play time moves; the question asked as the level
+// opened keeps the clock at the current tick, so none of its time is added afterwards.
 void CGame::drawPlay() {
     if (!activePuzzle) return;
     if (!ui->isConfirmationOpen()) {
+        clockHeldByQuestion_ = false;
         advancePlayTime(*frameClock, activePuzzle->elapsed);
         runSolvedCheck();
+    } else if (clockHeldByQuestion_) {
+        holdPlayTime(*frameClock);
     }
     if (CTallix* board = openBoard()) board->drawBoard(currentStyle());
     glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
-    mainFont->drawText(timeCaption(), 0.04f, 0.61f, 0.4f, CMainFont::AlignLeft);
+    mainFont->drawText(timeCaption(), startingView::clockLeft, startingView::clockBottom, startingView::clockScale,
+                       CMainFont::AlignLeft);
 }
 
 // The box opened here is modal, so the message is shown once.

@@ -64,7 +64,6 @@ void CGame::endDrags(float x, float y, int button) {
     endPanelDrag();
 }
 
-// Paging by wheel leaves the paging buttons as they were; the next menu action refreshes them.
 void CGame::wheel(int delta) {
     if (ui->isConfirmationOpen()) return;
     if (screen == GameScreen::Playing) {

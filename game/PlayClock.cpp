@@ -17,6 +17,8 @@ uint32_t advancePlayTime(Animator& clock, uint32_t& playTime) {
     return elapsed;
 }
 
+void holdPlayTime(Animator& clock) { clock.lastTick = platform::tickCount(); }
+
 bool SolvedCheck::due(uint32_t playTime) {
     if (!started_) {
         started_ = true;

@@ -9,6 +9,7 @@ struct Animator;
 // interval. The clock is not advanced while the game waits on a question, so the first call after
 // it carries the whole interval since the last one.
 uint32_t advancePlayTime(Animator& clock, uint32_t& playTime);
+void holdPlayTime(Animator& clock);  // moves the clock to the current tick, adding no play time
 
 // Asks for a solution test once more than a second of play time has passed since the last one.
 // The difference is unsigned, so a play time below the last check (a new attempt, a shorter saved

@@ -24,6 +24,10 @@ void uiButton::draw() {
     size_t look = state >= normal && state <= pressed ? static_cast<size_t>(state) : 0;
     bindTexture(0);
     glColor4fv(colours[look].data());
+    if (!enabled && !caption && textures[look] == 0) {
+        const Colour& plain = colours[normal];
+        glColor4f(plain[0], plain[1], plain[2], plain[3] * disabledLabelAlpha);
+    }
     if (textures[look] != 0) {
         bindTexture(textures[look]);
         if (!enabled) glColor4fv(disabledColour.data());

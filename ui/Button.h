@@ -33,11 +33,15 @@ public:
     int32_t action = -1;   // performed by the menu screen when clicked; -1: none
     int32_t state = normal;
     float textScale = 0.6f;
-    bool enabled = true;   // false: never hover or pressed in a page, textured quad drawn grey
+    bool enabled = true;   // false: never hover or pressed in a page, drawn dimmed (below)
+    bool caption = false;  // a label disabled on purpose: drawn in its normal colour, never dimmed
     bool visible = true;   // false: not drawn
     std::array<uint32_t, 3> textures{0, 0, 0};  // per state; 0: label only
     std::array<Colour, 3> colours{Colour{1, 1, 1, 1}, Colour{1, 1, 0, 1}, Colour{1, 0, 0, 1}};
 
-    // The colour a disabled textured button is drawn in, whatever its state.
+    // The colour a disabled textured button is drawn in, whatever its state. A disabled button
+    // without an image draws its label in its normal colour at a third of its alpha, so it does
+    // not pass for a live one.
     static constexpr Colour disabledColour{0.5f, 0.5f, 0.5f, 0.5f};
+    static constexpr float disabledLabelAlpha = 1.0f / 3.0f;
 };

@@ -8,6 +8,7 @@
 #include "gfx/MainFont.h"
 #include "platform/Platform.h"
 #include "puzzle/Puzzle.h"
+#include "puzzle/StartingView.h"
 
 const char* const homePageAddress = "https://www.tallixfree.com/?game";
 const char* const feedbackAddress = "mailto:feedback@tallixfree.com?subject=Tallix Free";
@@ -47,6 +48,7 @@ void UI::buildMenus() {
     float creditWidth = font ? font->textWidth(creditLine, creditScale) : 0.0f;
     uiButton& credit = addButton(pageMain, creditLine, 0.95f - creditWidth, 0.14f, creditScale, actionNone);
     credit.enabled = false;
+    credit.caption = true;
     credit.colours[uiButton::normal] = {0.9f, 0.9f, 0.9f, 0.4f};
     paintAllStates(addButton(pageMain, "Tallix Free", 0.403f, 0.636f, titleScale, actionNone), {0, 0, 0, 0.5f});
     paintAllStates(addButton(pageMain, "Tallix Free", 0.4f, 0.64f, titleScale, actionNone), {1, 0.89f, 0.92f, 1});
@@ -55,13 +57,17 @@ void UI::buildMenus() {
     addButton(pageLevels, ">>", 0.95f, 0.4f, menuScale, actionNextPage);
     addButton(pageLevels, "Back", 0.02f, 0.15f, menuScale, actionBack);
 
-    addButton(pageGame, "Retire", 0.02f, 0.15f, menuScale, actionRetire).colours[uiButton::normal] = {1, 1, 1, 0.3f};
+    addButton(pageGame, "Retire", startingView::retireLeft, startingView::retireTop, startingView::retireScale,
+              actionRetire)
+        .colours[uiButton::normal] = {1, 1, 1, 0.3f};
 
     for (uiButton* answer : {yesButton.get(), cancelButton.get()}) {
         answer->font = font;
         answer->sizeToLabel();
     }
 }
+
+void UI::askToLoadSavedGame() { showConfirmation("Load saved game???", confirmYesCancel, actionLoadSavedGame); }
 
 // ---- actions ----------------------------------------------------------------------------------
 

@@ -61,12 +61,14 @@ public:
     // Opens the box with `message`; the YES/OK button performs `action`, CANCEL nothing.
     void showConfirmation(const std::string& text, int32_t mode, int32_t action);
     bool isConfirmationOpen() const { return confirmationOpen; }
+    void askToLoadSavedGame();  // "Load saved game???": YES loads the board's saved game
 
     // Menus.cpp. buildMenus needs font and game set; doAction performs one code, refreshes the
     // paging buttons on the level screen and closes the box.
     void buildMenus();
     void doAction(int32_t code);
     void showGamePage() { currentPage = &pageGame; }  // a level was opened
+    void refreshPagingButtons();  // on the level screen: "<<" and ">>" enabled where they lead somewhere
 
     const CMainFont* font = nullptr;  // set by the controller before buildMenus; not owned
     CGame* game = nullptr;            // the owning controller
@@ -84,6 +86,5 @@ private:
     bool answerConfirmation(float x, float y);
     uiButton& addButton(Page& page, const std::string& text, float left, float top, float scale,
                         int32_t code);
-    void refreshPagingButtons();
     void openLevelScreen();
 };

@@ -131,7 +131,7 @@ bool Widget::buttonDown(float px, float py, int button) {
     } else if (viewPrevButton.hitTest(px, py)) {
         stepView(-1);
     } else if (loadButton.visible && loadButton.hitTest(px, py)) {
-        if (game && game->ui) game->ui->showConfirmation("Load saved game???", confirmYesCancel, actionLoadSavedGame);
+        if (game && game->ui) game->ui->askToLoadSavedGame();
     } else if (moveButton.hitTest(px, py) || (zoomButton.hitTest(px, py) && button == leftButton)) {
         startDrag(button);
     } else if (resetButton.hitTest(px, py)) {

@@ -58,7 +58,8 @@ TEST_F(UiRender, DisabledTexturedButtonIsGreyInEveryState) {
     EXPECT_TRUE(render::colourNear(render::probe(0.41f, 0.45f), 0, 0, 0));
 }
 
-// Without a texture only the label shows, in the colour of the state, enabled or not.
+// Without a texture only the label shows, in the colour of the state; disabled, at a third of its
+// alpha, unless it is a caption.
 TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
     uiButton button;
     button.font = font.get();
@@ -66,11 +67,19 @@ TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
     button.x = 0.2f;
     button.y = 0.5f;
     button.sizeToLabel();
-    button.enabled = false;
     button.colours[uiButton::normal] = {0.0f, 1.0f, 0.0f, 1.0f};
-    button.draw();
     float inside = button.y - button.height / 2;
-    EXPECT_TRUE(render::colourNear(render::probe(0.21f, inside), 0, 255, 0));
+    struct Look {
+        bool enabled, caption;
+        int green;
+    };
+    for (Look look : {Look{true, false, 255}, Look{false, false, 85}, Look{false, true, 255}}) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        button.enabled = look.enabled;
+        button.caption = look.caption;
+        button.draw();
+        EXPECT_TRUE(render::colourNear(render::probe(0.21f, inside), 0, look.green, 0)) << look.enabled << look.caption;
+    }
     EXPECT_TRUE(render::colourNear(render::probe(0.21f + button.width + 0.01f, inside), 0, 0, 0));
     button.visible = false;
     glClear(GL_COLOR_BUFFER_BIT);

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "AssetsTestSupport.h"
+#include "app/Shell.h"
+#include "gfx/MainFontWidths.h"
+#include "puzzle/StartingView.h"
 
 using namespace assettest;
 
@@ -153,5 +156,21 @@ TEST(GameData, BackdropColoursAreListedInFull) {
             EXPECT_GE(value, 0) << "color" << i;
             EXPECT_LE(value, 255) << "color" << i;
         }
+    }
+}
+
+// Levels keep their cells clear of the areas the captions over a board at its starting view may
+// cover; the captions as the shipped font draws them must stay inside those areas.
+TEST(GameData, CaptionsOverTheStartingViewStayInTheAreasLevelsKeepClear) {
+    REQUIRE_GAME_DATA();
+    std::wstring savedBase = baseDirectory;
+    baseDirectory = platform::fromUtf8(gameDir().string()) + L"\\";
+    MainFontWidths widths = readMainFontWidths(L"Data\\MainFont.ini");
+    baseDirectory = savedBase;
+    using namespace startingView;
+    EXPECT_LE(retireLeft + measureText(widths, "Retire", retireScale), retireArea.right);
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        std::string clock = std::string(3, digit) + ":" + std::string(2, digit);
+        EXPECT_LE(clockLeft + measureText(widths, clock, clockScale), clockArea.right) << clock;
     }
 }

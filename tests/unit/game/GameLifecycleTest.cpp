@@ -15,16 +15,22 @@ protected:
     static void enterDigit(CGame& game) { puzzletest::enter(puzzletest::playable(*game.pageSlots[0], 1, 1), 5); }
 };
 
+// A board with a saved game asks at once whether to load it; CANCEL keeps the file until the next
+// save, and a Retire without entries is no save.
 TEST_F(CGameLifecycleTest, RetireSavesOnlyABoardWithEntries) {
     writeLevels(1);
     writeFile(savedGame(), "an older saved game");
     CGame game;
     game.startLevel(0);
+    ASSERT_TRUE(game.ui->isConfirmationOpen());
+    EXPECT_EQ(game.ui->message, "Load saved game???");
+    gametest::clickButton(game, *game.ui->cancelButton);
     gametest::clickButton(game, *game.ui->pageGame[0]);  // Retire, no digit entered
     EXPECT_EQ(game.screen, GameScreen::LevelSelect);
     EXPECT_EQ(readFile(savedGame()), "an older saved game");
 
     game.startLevel(0);
+    gametest::clickButton(game, *game.ui->cancelButton);
     enterDigit(game);
     gametest::clickButton(game, *game.ui->pageGame[0]);
     EXPECT_EQ(std::filesystem::file_size(savedGame()), 18u + 4u * 13u);
@@ -70,6 +76,7 @@ TEST_F(CGameLifecycleTest, ExitWhileTheMedalShowsLeavesNoSavedGame) {
     {
         CGame game;
         game.startLevel(0);
+        gametest::clickButton(game, *game.ui->cancelButton);  // not the saved game
         game.draw();  // the first frame only starts the checks
         gametest::solve(*game.pageSlots[0]);
         gametest::frameAfter(game, 1500);

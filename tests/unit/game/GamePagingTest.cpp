@@ -75,7 +75,7 @@ TEST_F(CGamePagingTest, TwelveLevelsEndOnPageTwoThirteenNeedAThird) {
     EXPECT_FALSE(nextEnabled(*thirteen));
 }
 
-// The wheel turns pages but leaves the buttons as they were until the next menu action.
+// The wheel turns pages within the catalogue, and the paging buttons follow it.
 TEST_F(CGamePagingTest, WheelTurnsPagesWithinTheCatalogue) {
     auto game = start(7);
     game->wheel(120);  // away from the user on page 1: nothing before it
@@ -83,11 +83,17 @@ TEST_F(CGamePagingTest, WheelTurnsPagesWithinTheCatalogue) {
     game->wheel(-120);
     EXPECT_EQ(game->pageIndex, 1);
     EXPECT_EQ(game->pageSlots[0]->name, L"Level07");
-    EXPECT_FALSE(previousEnabled(*game));  // not refreshed by the wheel
-    game->wheel(-120);                     // nothing after page 2
+    EXPECT_TRUE(previousEnabled(*game));
+    EXPECT_FALSE(nextEnabled(*game));
+    gametest::clickButton(*game, *game->ui->pageLevels[0]);  // "<<" works at once
+    EXPECT_EQ(game->pageIndex, 0);
+    game->wheel(-120);
+    game->wheel(-120);  // nothing after page 2
     EXPECT_EQ(game->pageIndex, 1);
     game->wheel(120);
     EXPECT_EQ(game->pageIndex, 0);
+    EXPECT_FALSE(previousEnabled(*game));
+    EXPECT_TRUE(nextEnabled(*game));
 }
 
 TEST_F(CGamePagingTest, NoLevelsShowPageOneOfZeroAndOpenNothing) {

@@ -48,6 +48,24 @@ TEST_F(CGamePlayTest, OpenBoxFreezesPlayTimeThenAddsTheWholeInterval) {
     EXPECT_EQ(game->activePuzzle->elapsed, 6600u);
 }
 
+// YES on the question asked as a level opens restores its saved game with its time; the time spent
+// on the question is not play time.
+TEST_F(CGamePlayTest, SavedGameIsOfferedAsItsLevelOpens) {
+    auto game = play();
+    puzzletest::enter(puzzletest::playable(board(*game), 2, 2), 4);
+    frameAfter(*game, 2000);
+    game->ui->doAction(actionRetire);
+    game->startLevel(0);
+    ASSERT_TRUE(game->ui->isConfirmationOpen());
+    EXPECT_EQ(game->ui->message, "Load saved game???");
+    EXPECT_FALSE(board(*game).hasEntries());
+    frameAfter(*game, 5000);
+    gametest::clickButton(*game, *game->ui->yesButton);
+    frameAfter(*game, 100);
+    EXPECT_EQ(puzzletest::playable(board(*game), 2, 2).value, 4);
+    EXPECT_EQ(game->activePuzzle->elapsed, 2100u);
+}
+
 TEST_F(CGamePlayTest, GoldAtExactlyTheLimitInWholeSeconds) {
     auto game = play("Gold=119\nSilver=150\nBronze=200\n");
     gametest::solve(board(*game));

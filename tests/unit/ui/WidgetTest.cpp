@@ -125,6 +125,7 @@ TEST_F(WidgetTest, LoadSavedGameOnlyWhenOneExists) {
     board().saveGame();
     game->startLevel(0);
     ASSERT_TRUE(panel().loadButton.visible);
+    click(*game->ui->cancelButton);  // the question asked as the level opens
     EXPECT_FALSE(board().hasEntries());
     click(panel().loadButton);
     EXPECT_EQ(game->ui->message, "Load saved game???");

@@ -64,6 +64,13 @@ read_level() {
   [ -n "$solution" ] || fail "no playable cell in the solution of $1"
 }
 
+# box_shown FILE: the confirmation box's dark grey fill stands left of its message.
+box_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" 0.37 0.30)"
+  [ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ]
+}
+
 # ---- the game folder ----------------------------------------------------------------------------
 
 dir=$(new_workdir)
@@ -145,9 +152,7 @@ while read -r c r d; do enter_digit "$c" "$r" "$d"; done <<<"$solution"
 move_view 0.99 0.64
 sleep 2
 medal=$(shot game-07-medal)
-# The box: dark grey fill left of the message, white "OK" below it.
-read -r r g b <<<"$(pixel "$medal" 0.37 0.30)"
-[ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ] || fail "no confirmation box (pixel $r $g $b)"
+box_shown "$medal" || fail "no confirmation box after the last digit"
 user=$(ini_get "$dir/Data/Levels/Recs.ini" "${first%.*}" User)
 [ -n "$user" ] || fail "no best time for ${first%.*} in Recs.ini"
 click_view 0.5 0.36     # OK
@@ -174,6 +179,22 @@ retired=$(shot game-10-retired)
 saved=$(count_colour "$retired" 0.38 0.41 0.46 0.375 'r>0.8 && g<0.5 && b<0.3 ? 1 : 0')
 [ "$saved" -gt 5 ] || fail "the card shows no \"Saved\" mark ($saved pixels)"
 
+# The "Saved" card offers its game as it opens; YES brings the digit back.
+click_view 0.492 0.509  # slot 1
+move_view 0.99 0.64
+asked=$(shot game-10b-offered)
+box_shown "$asked" || fail "opening a saved game asks nothing"
+click_view 0.42 0.365   # YES
+move_view 0.99 0.64
+resumed=$(shot game-10c-resumed)
+# The digit's blue in the cell (Classic draws digits in blue on white).
+blue=$(count_colour "$resumed" \
+  "$(awk -v x="$(cell_x "$c")" 'BEGIN { print x - 0.02 }')" "$(awk -v y="$(cell_y "$r")" 'BEGIN { print y + 0.02 }')" \
+  "$(awk -v x="$(cell_x "$c")" 'BEGIN { print x + 0.02 }')" "$(awk -v y="$(cell_y "$r")" 'BEGIN { print y - 0.02 }')" \
+  'b>0.5 && r<0.4 ? 1 : 0')
+[ "$blue" -gt 20 ] || fail "YES did not bring the saved digit back ($blue blue pixels)"
+click_view 0.05 0.13    # Retire
+
 # ---- Esc while playing saves the game ------------------------------------------------------------
 
 read_level "$dir/Data/Levels/$third"
@@ -189,5 +210,23 @@ code=$(wait_exit "$dir")
 ini=$(settings_file "$dir")
 [ "$(ini_get "$ini" GameSettings VisualStyle)" = 0 ] || fail "VisualStyle not written"
 [ "$(ini_get "$ini" GameSettings ViewStyle)" = 0 ] || fail "ViewStyle not written"
+
+# ---- a second run: CANCEL keeps the saved game ----------------------------------------------------
+
+kept=$(md5sum <"$dir/Data/Levels/${third%.*}.gsv")
+start_game "$dir"
+wid=$(wait_window)
+sleep 1
+click_view 0.12 0.58    # Play
+click_view 0.758 0.509  # slot 2, "Saved"
+move_view 0.99 0.64
+box_shown "$(shot game-12-offered-again)" || fail "the second run does not offer the saved game"
+click_view 0.53 0.365   # CANCEL
+move_view 0.99 0.64
+differs "$ARTIFACTS/game-11-third-level.png" "$(shot game-13-cancelled)" 0.0 0.64 1.0 0.12 \
+  || fail "CANCEL restored the saved game"
+press_key "$wid" Escape
+[ "$(wait_exit "$dir")" = 1 ] || fail "the second run did not end with exit code 1"
+[ "$(md5sum <"$dir/Data/Levels/${third%.*}.gsv")" = "$kept" ] || fail "CANCEL and Esc changed the saved game"
 
 echo "game: all checks passed (first level ${first%.*}, best time $user s)"

@@ -12,7 +12,7 @@
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
-#include "tests/render/DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 
 namespace {
 

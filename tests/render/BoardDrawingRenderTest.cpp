@@ -9,7 +9,7 @@
 #include <fstream>
 #include <memory>
 
-#include "DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/MainFont.h"
 #include "gfx/TextureCache.h"

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/TextureUpload.h"
 #include "platform/OpenGL.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <memory>
 
-#include "DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"

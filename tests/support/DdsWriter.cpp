@@ -1,5 +1,5 @@
 // The 128 bytes of magic and header the reader looks at, followed by the levels back to back.
-#include "DdsWriter.h"
+#include "tests/support/DdsWriter.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Shared set-up of ./run and ./test: the Debian packages, then configure and build into build/.
-# Sourced, not run: it leaves BUILD_DIR and GAME_DIR set for the caller.
+# Sourced, not run, with one argument: "play" (the game and its tools only) or "test" (also every
+# test suite and what they need). It leaves BUILD_DIR and GAME_DIR set for the caller.
 set -euo pipefail
 
+# Building and playing.
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libcairo2-dev fonts-dejavu-core
+)
+# Testing: GoogleTest and Benchmark, the offscreen and X11 drivers, the sanitizer and fuzz
+# compiler, the Windows cross-build and Wine.
+TEST_PACKAGES=(
+  libegl-mesa0 libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
@@ -41,10 +47,16 @@ build_game() {
   GAME_DIR="$BUILD_DIR/game"
   local generator=()
   [ -f "$BUILD_DIR/CMakeCache.txt" ] || generator=(-G Ninja)
-  cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBUILD_TESTING="$BUILD_TESTS" >/dev/null
   cmake --build "$BUILD_DIR" -j "$(nproc)"
 }
 
 ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+case "${1:-}" in
+  play) BUILD_TESTS=OFF ;;
+  test) BUILD_TESTS=ON; PACKAGES+=("${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: source tools/setup.sh play|test" >&2; exit 2 ;;
+esac
 install_packages
 build_game

@@ -23,8 +23,8 @@ bool underCaption(int width, int height, int column, int row) {
 
 std::vector<bool> cellsUnderCaptions(int width, int height) {
     std::vector<bool> under;
-    for (int column = 0; column < width; ++column)
-        for (int row = 0; row < height; ++row) under.push_back(underCaption(width, height, column, row));
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column) under.push_back(underCaption(width, height, column, row));
     return under;
 }
 

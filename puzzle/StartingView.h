@@ -30,7 +30,7 @@ constexpr Area clockArea{clockLeft, clockBottom + 0.0625f * clockScale, 0.1f, cl
 // caption at the starting view (touching edges do not count).
 bool underCaption(int width, int height, int column, int row);
 
-// The same for every cell, column by column: index column * height + row.
+// The same for every cell, row by row from the top: index row * width + column.
 std::vector<bool> cellsUnderCaptions(int width, int height);
 
 }  // namespace startingView

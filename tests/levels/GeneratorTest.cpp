@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "puzzle/StartingView.h"
 #include "tools/levels/Analysis.h"
 #include "tools/levels/LevelFile.h"
 
@@ -43,17 +46,27 @@ TEST(Generator, SameSeedSameLevelOtherSeedOtherLevel) {
     ASSERT_TRUE(generateLevel({10, 9, 3, 1235, 0}, c));
     EXPECT_EQ(encodeLevel(a.grid), encodeLevel(b.grid));
     EXPECT_NE(encodeLevel(a.grid), encodeLevel(c.grid));
+    // A mask with no cell set draws the level no mask draws: boards the captions miss keep their bytes.
+    GeneratedLevel d;
+    ASSERT_TRUE(generateLevel({10, 9, 3, 1234, 0, std::vector<bool>(90, false)}, d));
+    EXPECT_EQ(encodeLevel(a.grid), encodeLevel(d.grid));
 }
 
 TEST(Generator, LevelsOfEverySizeAreUniqueAndWellShaped) {
     const struct { int width, height, difficulty; } cases[] = {
-        {4, 4, 1}, {5, 5, 1}, {6, 6, 2}, {8, 7, 2}, {10, 10, 3}, {15, 10, 3}, {20, 11, 2}, {20, 11, 4}};
+        {4, 4, 1}, {5, 5, 1}, {6, 6, 2}, {8, 7, 2}, {10, 10, 3},
+        {15, 10, 3}, {18, 11, 3}, {20, 11, 2}, {20, 11, 4}};
     for (const auto& size : cases) {
+        const std::vector<bool> keepUnused = startingView::cellsUnderCaptions(size.width, size.height);
+        EXPECT_TRUE(size.width < 18 || std::count(keepUnused.begin(), keepUnused.end(), true) > 0);
         for (uint64_t seed = 1; seed <= 3; ++seed) {
             const std::string what = std::to_string(size.width) + "x" + std::to_string(size.height) +
                                      " d" + std::to_string(size.difficulty) + " seed " + std::to_string(seed);
             GeneratedLevel level;
-            ASSERT_TRUE(generateLevel({size.width, size.height, size.difficulty, seed, 0}, level)) << what;
+            ASSERT_TRUE(generateLevel({size.width, size.height, size.difficulty, seed, 0, keepUnused}, level))
+                << what;
+            for (size_t i = 0; i < keepUnused.size(); ++i)
+                EXPECT_TRUE(!keepUnused[i] || level.grid.cell(int(i)).kind == gridUnused) << what << " " << i;
             EXPECT_EQ(level.grid.width(), size.width);
             EXPECT_EQ(level.grid.height(), size.height);
             const Analysis analysis = analyseLevel(level.grid);
@@ -84,8 +97,9 @@ TEST(Generator, FixedCellsAreHintsNotWhatMakesTheLevelUnique) {
     EXPECT_EQ(analyseLevel(withoutHints).solve.solutions, 1);
 }
 
-TEST(Generator, BoardsTooSmallForAnyRunGiveNothing) {
+TEST(Generator, BoardsTooSmallForAnyRunOrMisfitMasksGiveNothing) {
     GeneratedLevel level;
     EXPECT_FALSE(generateLevel({2, 2, 1, 1, 0}, level));
     EXPECT_FALSE(generateLevel({3, 2, 1, 1, 0}, level));
+    EXPECT_FALSE(generateLevel({5, 5, 1, 1, 0, std::vector<bool>(24, false)}, level));  // one per cell
 }

@@ -2,9 +2,29 @@
 
 #include <cstdio>
 
+#include "puzzle/StartingView.h"
 #include "tools/levels/SolverModel.h"
 
 namespace levels {
+
+namespace {
+
+// One fault naming every cell under a caption that is not unused; empty when there is none.
+std::string captionFault(const CLevelGrid& grid) {
+    static const char* const kinds[] = {"a clue", "playable", "unused", "fixed"};
+    const std::vector<bool> under = startingView::cellsUnderCaptions(grid.width(), grid.height());
+    std::string cells;
+    for (int i = 0; i < int(under.size()); ++i) {
+        const int kind = grid.cell(i).kind;
+        if (!under[i] || kind == gridUnused) continue;
+        cells += cells.empty() ? " " : ", ";
+        cells += "(" + std::to_string(i % grid.width()) + "," + std::to_string(i / grid.width()) + ") is " +
+                 (kind >= 0 && kind <= 3 ? kinds[kind] : "of unknown kind");
+    }
+    return cells.empty() ? cells : "cells under the captions at the starting view must be unused:" + cells;
+}
+
+}  // namespace
 
 Analysis analyseLevel(const CLevelGrid& grid) {
     Analysis analysis;
@@ -12,6 +32,8 @@ Analysis analyseLevel(const CLevelGrid& grid) {
     analysis.playable = grid.count(gridPlayable);
     analysis.fixed = grid.count(gridFixed);
     analysis.faults = grid.faults();
+    const std::string captions = captionFault(grid);
+    if (!captions.empty()) analysis.faults.push_back(captions);
     const SolverModel model = buildModel(grid);
     analysis.solve = CSolver(model).solve(2);
     analysis.grade = gradeLevel(model);

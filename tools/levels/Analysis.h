@@ -1,5 +1,6 @@
 // Everything the checker says about one level: its shape, its faults, how many solutions it has
-// and how hard it is to solve by reasoning.
+// and how hard it is to solve by reasoning. Beyond the grid's own faults, a level must keep the
+// cells under the captions of the game's starting view unused.
 #pragma once
 
 #include <string>
@@ -15,7 +16,7 @@ struct Analysis {
     int runs = 0;
     int playable = 0;
     int fixed = 0;
-    std::vector<std::string> faults;  // shape faults (see CLevelGrid::faults)
+    std::vector<std::string> faults;  // shape faults (see CLevelGrid::faults), cells under captions
     SolveResult solve;                // stops at the second solution
     Grade grade;
 

@@ -35,7 +35,7 @@ bool attempt(const GeneratorOptions& options, const Difficulty& profile, bool st
              CRandom& random, Candidate& result, int& repairs) {
     CPattern pattern(options.width, options.height);
     const PatternOptions shape{options.width, options.height, profile.maxRun, profile.blockShare,
-                              profile.maxSquare};
+                              profile.maxSquare, options.keepUnused};
     int tries = 0;
     while (!pattern.generate(shape, random))
         if (++tries == maxPatternTries) return false;
@@ -99,6 +99,8 @@ CLevelGrid levelFromDigits(const CPattern& pattern, const std::vector<int>& digi
 }
 
 bool generateLevel(const GeneratorOptions& options, GeneratedLevel& level) {
+    const size_t cells = size_t(std::max(options.width, 0)) * size_t(std::max(options.height, 0));
+    if (!options.keepUnused.empty() && options.keepUnused.size() != cells) return false;
     const Difficulty profile = difficultyProfile(options.difficulty);
     CRandom random(options.seed);
     level = GeneratedLevel();

@@ -23,6 +23,8 @@ struct GeneratorOptions {
     int difficulty = 2;   // 1 to 5
     uint64_t seed = 1;
     int fixedCells = 0;   // given digits added to the finished level
+    std::vector<bool> keepUnused = {};  // per cell (y * width + x): cells the level must leave
+                                        // unused, e.g. where the game draws over them; empty = none
 };
 
 struct Difficulty {
@@ -42,7 +44,8 @@ struct GeneratedLevel {
     int repairs = 0;            // repair rounds over all attempts
 };
 
-// False when no attempt produced a level (board too small or too narrow for the difficulty).
+// False when no attempt produced a level (board too small or too narrow for the difficulty) or
+// keepUnused is neither empty nor one entry per cell.
 bool generateLevel(const GeneratorOptions& options, GeneratedLevel& level);
 
 // The level of a pattern and its digits: clue sums, kinds, and the given digits of fixed cells.

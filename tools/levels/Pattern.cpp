@@ -190,6 +190,33 @@ bool CPattern::breakOpenSquares(int maxSquare, CRandom& random) {
     return true;
 }
 
+// Closes the cells that must stay unused and the neighbours whose run they would head, then every
+// cell that leaves alone. Draws no random numbers, so a pattern that keeps them closed already
+// comes out as it would without them. False when the closing splits the playable area.
+bool CPattern::closeKeptUnused(const std::vector<bool>& keepUnused) {
+    if (keepUnused.empty()) return true;
+    if (keepUnused.size() != open_.size()) return false;
+    std::vector<int> pending;
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (!keepUnused[y * width_ + x]) continue;
+            pending.push_back(y * width_ + x);
+            if (x + 1 < width_) pending.push_back(y * width_ + x + 1);
+            if (y + 1 < height_) pending.push_back((y + 1) * width_ + x);
+        }
+    }
+    while (!pending.empty()) {
+        const int cell = pending.back();
+        pending.pop_back();
+        const int cx = cell % width_, cy = cell / width_;
+        if (!playable(cx, cy)) continue;  // the clue row and column never are
+        setPair(cx, cy, false);
+        loneCellsAround(cx, cy, pending);
+        loneCellsAround(width_ - cx, height_ - cy, pending);
+    }
+    return connected();
+}
+
 bool CPattern::generate(const PatternOptions& options, CRandom& random) {
     std::fill(open_.begin(), open_.end(), 0);
     if (width_ < 3 || height_ < 3) return false;
@@ -208,6 +235,7 @@ bool CPattern::generate(const PatternOptions& options, CRandom& random) {
         if (inner - playableCount() >= target) break;
         tryBlock(cell % width_, cell / width_);
     }
+    if (!closeKeptUnused(options.keepUnused)) return false;
     // Cascades may have blocked far more than asked: such a pattern wastes its board.
     const bool fillsBoard = playableCount() * 4 >= (inner - target) * 3 && reachesEdges();
     return fillsBoard && valid(maxRun);

@@ -1,6 +1,8 @@
 // The shape of a new level: which cells are playable. The top row and the left column hold clues
 // only; the rest is symmetric under a half turn, every run is 2 to maxRun cells long (so every
-// playable cell lies in an across and a down run) and the playable cells are connected.
+// playable cell lies in an across and a down run) and the playable cells are connected. Cells the
+// caller asks to keep unused start no run: neither they nor the cells to their right and below
+// are playable.
 #pragma once
 
 #include <vector>
@@ -16,6 +18,7 @@ struct PatternOptions {
     double blockShare = 0.2;  // share of the inner cells to turn into clue or unused cells
     int maxSquare = 3;        // largest fully playable square allowed: open areas are hard to
                               // make unique and tedious to solve
+    std::vector<bool> keepUnused = {};  // per cell (y * width + x): must end up unused; empty = none
 };
 
 class CPattern {
@@ -50,6 +53,7 @@ private:
     bool breakLongRuns(int maxRun, CRandom& random);
     bool openSquareAt(int x, int y, int side) const;  // top-left corner
     bool breakOpenSquares(int maxSquare, CRandom& random);
+    bool closeKeptUnused(const std::vector<bool>& keepUnused);
 
     int width_;
     int height_;

@@ -1,10 +1,13 @@
 // tallix-levels: checks, solves and generates level files.
 //
 //   check FILE...                 size, runs, playable cells, solutions and grade of each level;
-//                                 exit code 1 when any file is broken or not uniquely solvable
+//                                 exit code 1 when any file is broken, has a shape fault (cells
+//                                 under the starting view's captions included) or is not
+//                                 uniquely solvable
 //   solve FILE                    prints the solved grid
 //   generate --width W --height H --difficulty D --seed S [--fixed N] --out FILE
-//                                 writes a new level; the same options write the same level
+//                                 writes a new level that leaves the cells under the captions
+//                                 unused; the same options write the same level
 //   records --out FILE LEVEL...   writes medal limits matched to each level's grade
 //
 // Sections: arguments | check | solve | generate | records | main
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "puzzle/StartingView.h"
 #include "tools/levels/Analysis.h"
 #include "tools/levels/Generator.h"
 #include "tools/levels/LevelFile.h"
@@ -134,7 +138,8 @@ int generate(const std::map<std::string, std::string>& options) {
         return 2;
     }
     GeneratedLevel level;
-    if (!generateLevel({int(width), int(height), int(difficulty), seed, int(fixed)}, level)) {
+    const std::vector<bool> underCaptions = startingView::cellsUnderCaptions(int(width), int(height));
+    if (!generateLevel({int(width), int(height), int(difficulty), seed, int(fixed), underCaptions}, level)) {
         std::fprintf(stderr, "no level found for these options\n");
         return 1;
     }

@@ -8,6 +8,11 @@
 # score) than the one before it, the names sort in that order, and the set climbs from a 4x4 board
 # that plain combination reading solves to 20x11 boards that need lookahead.
 #
+# On boards of 17 columns and more the "Retire" label and the play clock stand over cells at the
+# left edge where the game opens the level; the generator keeps those cells unused. Couloir, Gully,
+# Precipice, Pinnacle, False Top, Last Push and Summit had clues or playable cells there and were
+# remade with new seeds, in the same place of the climb; every other level is as first shipped.
+#
 # Usage: tools/levels/make-set.sh [OUTPUT_FOLDER]   (default data/levels; the tool is taken from
 #        $TALLIX_LEVELS or build/tools/levels/tallix-levels, built first when missing)
 set -euo pipefail
@@ -71,10 +76,10 @@ level "36 Cornice" 10 10 4 8
 level "37 Bivouac" 10 10 3 5
 level "38 Snowfield" 9 9 5 5
 level "39 Ice Wall" 11 10 3 12
-level "40 Couloir" 18 11 2 5
+level "40 Couloir" 18 11 2 19
 level "41 Arete" 10 10 5 4
 level "42 Buttress" 12 10 3 11
-level "43 Gully" 20 11 2 6
+level "43 Gully" 20 11 2 31
 level "44 Headwall" 13 10 3 5
 level "45 Cairn" 14 10 3 11 --fixed 4
 level "46 Crux" 12 11 4 4
@@ -85,13 +90,13 @@ level "50 Avalanche" 14 11 5 1
 level "51 Storm" 16 11 3 1
 level "52 Spindrift" 17 11 3 10
 level "53 Razorback" 16 11 4 5
-level "54 Precipice" 18 11 3 8
-level "55 Pinnacle" 20 11 3 10
-level "56 False Top" 18 11 4 8
+level "54 Precipice" 18 11 3 21
+level "55 Pinnacle" 20 11 3 14
+level "56 False Top" 18 11 4 30
 level "57 Last Camp" 16 11 5 7
-level "58 Last Push" 20 11 4 6
+level "58 Last Push" 20 11 4 12
 level "59 Skyline" 18 11 5 4
-level "60 Summit" 20 11 5 2
+level "60 Summit" 20 11 5 78
 
 "$tool" records --out "$out/Recs.ini" "${files[@]}" >/dev/null
 "$tool" check "${files[@]}"

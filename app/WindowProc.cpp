@@ -26,13 +26,35 @@ void toggleTexturing() {
         glDisable(GL_TEXTURE_2D);
 }
 
-void handleKey(platform::Key key) {
-    switch (key) {
+// Esc, F1 and F2 are the shell's; every other key goes on to the root.
+void handleKey(const platform::Event& press, Control* root) {
+    switch (press.key) {
     case platform::Key::Escape: platform::postQuit(0); break;
     case platform::Key::F1: toggleWireframe(); break;
     case platform::Key::F2: toggleTexturing(); break;
-    case platform::Key::Other: break;
+    default:
+        if (root) root->keyDown(press);
+        break;
     }
+}
+
+// The window is active while it has the focus and is not minimised; the root hears each change.
+struct Activity {
+    bool focused = true;
+    bool minimised = false;
+    bool active() const { return focused && !minimised; }
+};
+Activity activity;
+
+void changeActivity(platform::EventType type, Control* root) {
+    bool before = activity.active();
+    switch (type) {
+    case platform::EventType::FocusGained: activity.focused = true; break;
+    case platform::EventType::FocusLost: activity.focused = false; break;
+    case platform::EventType::Minimised: activity.minimised = true; break;
+    default: activity.minimised = false; break;
+    }
+    if (root && activity.active() != before) root->activeChanged(activity.active());
 }
 
 // Events that carry a pointer position and go to the root.
@@ -72,7 +94,11 @@ void WindowProc(const platform::Event& event, Control* root) {
     case EventType::Wheel:
         if (root) root->wheel(event.wheelDelta);
         return;
-    case EventType::KeyPressed: handleKey(event.key); return;
+    case EventType::KeyPressed: handleKey(event, root); return;
+    case EventType::FocusGained:
+    case EventType::FocusLost:
+    case EventType::Minimised:
+    case EventType::Restored: changeActivity(event.type, root); return;
     case EventType::Paint: return;  // the next frame draws; nothing is painted here
     case EventType::WindowDestroyed: platform::postQuit(0); return;
     case EventType::CloseRequested:  // default processing destroys the window

@@ -15,7 +15,8 @@ struct ViewPoint {
 // window's actual size: the top-left pixel gives (0, 0.75).
 ViewPoint pixelToView(int pixelX, int pixelY, int width, int height);
 
-// Handles one event. Presses of every button, left releases, pointer moves and the wheel reach the
-// root (when there is one yet); middle and right releases, close requests and anything not handled
-// here go to the platform's default processing.
+// Handles one event. Presses of every button, left releases, pointer moves, the wheel, keys other
+// than Esc, F1 and F2, and changes of the window's activity (focus, minimised) reach the root (when
+// there is one yet); middle and right releases, close requests and anything not handled here go to
+// the platform's default processing.
 void WindowProc(const platform::Event& event, Control* root);

@@ -117,6 +117,8 @@ void CGame::startLevel(size_t slot) {
     board.drag = {};  // a drag left over from an earlier game must not move the board
     board.elapsed = 0;
     board.resetEntries();
+    board.cursorShown = false;
+    paused_ = false;
     resultRecorded_ = false;
     showPanel();
     screen = GameScreen::Playing;

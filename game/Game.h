@@ -4,7 +4,8 @@
 //
 // Sections: Game.cpp (construction, pages, starting a level, settings, destruction) |
 // GameDraw.cpp (frame, captions, solved check) | GameInput.cpp (pointer and wheel routing) |
-// GamePanel.cpp (the in-game panel wired in)
+// GameKeys.cpp (keys, undo, pause, the window's activity, the help page) | GamePanel.cpp (the
+// in-game panel wired in)
 #pragma once
 
 #include <array>
@@ -46,6 +47,8 @@ public:
     bool buttonUp(float x, float y, int button) override;    // true only while the box swallows it
     void wheel(int delta) override;                          // the board, or the level pages
     void draw() override;
+    void keyDown(const platform::Event& press) override;     // the box, help, shortcuts, the board
+    void activeChanged(bool active) override;                // the clock stops while inactive
 
     void drawFps(float fps) const;  // the frames-per-second number, bottom left
     static void drawBands();        // the black bands at the top and bottom, over everything so far
@@ -58,6 +61,17 @@ public:
     void loadGameSettings();
     void loadVisualStyles();
     void saveGameSettings() const;
+
+    // GameKeys.cpp. Undo and redo act on the board in play; pause hides it and stops the clock
+    // until any key or click. The help page covers every screen until any key or click.
+    bool undoMove();
+    bool redoMove();
+    void pause();
+    void resume();
+    bool isPaused() const { return paused_; }
+    void openHelp();
+    void closeHelp();
+    bool isHelpOpen() const { return helpOpen_; }
 
     CVisualStyle* currentStyle() const;  // null only when no style is installed
     std::string pageCaption() const;     // "Page 1/3"
@@ -102,8 +116,20 @@ private:
     void destroyPanel();
     void endPanelDrag();
     void endDrags(float x, float y, int button);  // GameInput.cpp
+    bool takenByOverlay();  // GameKeys.cpp: a click or key that closes the help page or ends a pause
+
+    // The play clock stops while paused, while the help page is open and while the window is
+    // inactive; the time up to the moment it stops is counted first, and none of the stopped time.
+    bool clockStopped() const { return paused_ || helpOpen_ || !active_; }
+    void settlePlayTime();          // before the clock stops
+    void restartPlayTimeIfRunning();  // after it may go on
+    void drawPausedPanel();         // GameDraw.cpp
 
     SolvedCheck solvedCheck_;
     bool resultRecorded_ = false;  // the board in play was solved and its medal shown
     bool clockHeldByQuestion_ = false;  // the box open now was asked as the level opened
+    bool paused_ = false;
+    bool helpOpen_ = false;
+    bool active_ = true;              // the window has the focus and is not minimised
+    bool swallowRelease_ = false;     // the release of a click that closed the help or ended a pause
 };

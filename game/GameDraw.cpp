@@ -15,6 +15,7 @@
 #include "puzzle/Records.h"
 #include "puzzle/StartingView.h"
 #include "puzzle/Tallix.h"
+#include "ui/HelpPage.h"
 #include "ui/UI.h"
 
 namespace {
@@ -41,9 +42,11 @@ void CGame::draw() {
     }
     ui->draw();
     drawBands();
-    if (screen != GameScreen::Playing || !activePuzzle) return;
-    if (activePuzzle->currentPopUp) activePuzzle->currentPopUp->draw();
-    drawPanel();
+    if (screen == GameScreen::Playing && activePuzzle) {
+        if (activePuzzle->currentPopUp && !paused_) activePuzzle->currentPopUp->draw();
+        drawPanel();
+    }
+    if (helpOpen_) drawHelpPage(*mainFont);
 }
 
 // Without any installed style the boards are drawn untextured.
@@ -56,20 +59,35 @@ void CGame::drawLevelPage() {
 }
 
 // While the box is open neither the clock nor the play time moves; the question asked as the level
-// opened keeps the clock at the current tick, so none of its time is added afterwards.
+// opened, a pause, the help page and an inactive window keep the clock at the current tick, so
+// none of their time is added afterwards. A paused board is hidden.
 void CGame::drawPlay() {
     if (!activePuzzle) return;
-    if (!ui->isConfirmationOpen()) {
+    if (!ui->isConfirmationOpen() && !clockStopped()) {
         clockHeldByQuestion_ = false;
         advancePlayTime(*frameClock, activePuzzle->elapsed);
         runSolvedCheck();
-    } else if (clockHeldByQuestion_) {
+    } else if (clockHeldByQuestion_ || clockStopped()) {
         holdPlayTime(*frameClock);
     }
-    if (CTallix* board = openBoard()) board->drawBoard(currentStyle());
+    CTallix* board = openBoard();
+    if (paused_) drawPausedPanel();
+    else if (board) board->drawBoard(currentStyle());
     glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
     mainFont->drawText(timeCaption(), startingView::clockLeft, startingView::clockBottom, startingView::clockScale,
                        CMainFont::AlignLeft);
+}
+
+// A plain panel over the whole play area, so a paused board cannot be studied.
+void CGame::drawPausedPanel() {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.12f, 0.12f, 0.16f, 1.0f);
+    glBegin(GL_QUADS);
+    band(bottomBandTop, topBandBottom);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    mainFont->drawText("Paused", 0.5f, 0.36f, 1.0f, CMainFont::AlignCentre);
 }
 
 // The box opened here is modal, so the message is shown once.

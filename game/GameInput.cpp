@@ -12,7 +12,9 @@ constexpr int leftButton = 0;
 
 }  // namespace
 
+// While the help page is open or the game paused, the pointer moves nothing underneath.
 void CGame::mouseMove(float x, float y) {
+    if (helpOpen_ || paused_) return;
     ui->mouseMove(x, y);
     if (ui->isConfirmationOpen() || screen != GameScreen::Playing || !activePuzzle) return;
     activePuzzle->mouseMove(x, y);
@@ -20,6 +22,10 @@ void CGame::mouseMove(float x, float y) {
 }
 
 bool CGame::buttonDown(float x, float y, int button) {
+    if (takenByOverlay()) {
+        swallowRelease_ = true;
+        return false;
+    }
     if (ui->isConfirmationOpen()) return true;
     if (ui->buttonDown(x, y, button)) return false;
     if (screen == GameScreen::Playing && activePuzzle && !panelButtonDown(x, y, button))
@@ -29,6 +35,10 @@ bool CGame::buttonDown(float x, float y, int button) {
 
 // A drag of the board ends on the board even when the release lands on the panel.
 bool CGame::buttonUp(float x, float y, int button) {
+    if (swallowRelease_ && button == leftButton) {
+        swallowRelease_ = false;
+        return false;
+    }
     if (ui->buttonUp(x, y, button)) {
         endDrags(x, y, button);
         return false;
@@ -65,7 +75,7 @@ void CGame::endDrags(float x, float y, int button) {
 }
 
 void CGame::wheel(int delta) {
-    if (ui->isConfirmationOpen()) return;
+    if (ui->isConfirmationOpen() || helpOpen_ || paused_) return;
     if (screen == GameScreen::Playing) {
         if (activePuzzle) activePuzzle->wheel(delta);
     } else if (screen == GameScreen::LevelSelect) {

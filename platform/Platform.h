@@ -57,14 +57,23 @@ enum class EventType {
     CloseRequested,   // the user asked to close the window (or the process got SIGTERM)
     WindowDestroyed,  // destroyMainWindow ran
     Quit,             // postQuit ran; ends the main loop
+    FocusGained, FocusLost,  // the window took or lost the keyboard focus
+    Minimised, Restored,     // the window was iconified, or came back from it
 };
-enum class Key { Escape, F1, F2, Other };
+// Keys with a meaning of their own; Character keys carry their character. A key pressed with Alt
+// is the system's (Other).
+enum class Key { Escape, F1, F2, Up, Down, Left, Right, Home, End, Delete, Backspace, Enter, Character, Other };
 struct Event {
     EventType type = EventType::Paint;
     int x = 0, y = 0;   // PointerMoved, ButtonPressed, ButtonReleased
     int button = 0;     // 0 left, 1 middle, 2 right
     int wheelDelta = 0; // Wheel
-    Key key = Key::Other;
+    Key key = Key::Other;   // KeyPressed, with the four below
+    char character = 0;     // Character: '0'..'9' (main row or keypad), 'a'..'z', or the key's unshifted ASCII
+    bool shift = false;     // Shift was held (a keypad digit typed with Shift counts as shifted)
+    bool ctrl = false;      // Ctrl was held
+    bool keypad = false;    // a digit of the numeric keypad
+    bool repeat = false;    // auto-repeat of a held key
     int quitCode = 0;   // Quit
 };
 bool pollEvent(Event& event);      // never waits; false when the queue is empty

@@ -42,35 +42,43 @@ void CTallix::updateHover(float x, float y) {
     int row = 0;
     hoveredCell = hitCell(x, y, &column, &row);
     if (!asActive(hoveredCell)) return;
+    cursor = {column, row};  // the keyboard cursor follows the pointer over playable cells
     float s = cellEdge();
     float fx = x - (left() + column * s);
     float fy = (top() - row * s) - y;
     hoveredMark = third(fy, s) * 3 + third(fx, s) + 1;
 }
 
-// A press outside an open pop-up closes it and then acts on the board in the same press.
+// A press outside an open pop-up closes it and then acts on the board in the same press. What the
+// press changes (a pop-up's choice, a middle click) is one step of the history.
 bool CTallix::buttonDown(float x, float y, int button) {
+    std::vector<CellContents> before = snapshot(playableCellsInRowOrder());
+    pressBoard(x, y, button);
+    recordStep(before);
+    return false;
+}
+
+void CTallix::pressBoard(float x, float y, int button) {
     if (popUpOpen(currentPopUp)) {
         if (currentPopUp->isInside(x, y)) {
             currentPopUp->buttonDown(x, y, button);
-            return false;
+            return;
         }
         currentPopUp->close();
         mouseMove(x, y);
     }
-    if (!hitTest(x, y)) return false;
+    if (!hitTest(x, y)) return;
     if (PCellActive* cell = asActive(hoveredCell)) {
         if (button == 0) openPopUp(digitPopUp, *cell, x, y, false);
         if (button == 1) middleClick(*cell);
         if (button == 2) openPopUp(markPopUp, *cell, x, y, true);
-        return false;
+        return;
     }
     if (asHeader(hitCell(x, y)) && validButton(button)) {
         drag.lastX = x;
         drag.lastY = y;
         drag.held[button] = true;
     }
-    return false;
 }
 
 void CTallix::openPopUp(PPopUp* popUp, PCellActive& cell, float x, float y, bool markMode) {
@@ -98,7 +106,8 @@ bool CTallix::buttonUp(float x, float y, int button) {
     return false;
 }
 
-// One step per call whatever the size of the delta, never below 0 or above 9.
+// One step per call whatever the size of the delta, never below 0 or above 9. The steps of one
+// spin over a cell are one step of the history.
 void CTallix::wheel(int delta) {
     if (popUpOpen(currentPopUp)) {
         currentPopUp->wheel(delta);
@@ -106,12 +115,18 @@ void CTallix::wheel(int delta) {
     }
     PCellActive* cell = asActive(hoveredCell);
     if (!cell) return;
-    if (delta > 0 && cell->value < 9) {
-        cell->setValue(cell->value + 1);
-    } else if (delta < 0 && cell->value > 0) {
-        cell->setValue(cell->value - 1);
+    std::vector<CellContents> before = snapshot(playableCellsInRowOrder());
+    stepDigit(*cell, delta);
+    recordStep(before, cell);
+}
+
+void CTallix::stepDigit(PCellActive& cell, int delta) {
+    if (delta > 0 && cell.value < 9) {
+        cell.setValue(cell.value + 1);
+    } else if (delta < 0 && cell.value > 0) {
+        cell.setValue(cell.value - 1);
     } else {
         return;
     }
-    updateRunsOf(*cell);
+    updateRunsOf(cell);
 }

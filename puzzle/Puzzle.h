@@ -35,6 +35,9 @@ public:
     virtual bool hasEntries() { return false; }     // any playable cell holds a digit
     virtual void resetEntries() {}                  // every playable cell and run back to empty
     virtual bool isSolved() { return false; }
+    virtual bool undo() { return false; }          // takes the last change back; false: nothing to undo
+    virtual bool redo() { return false; }          // makes the last undone change again
+    virtual void playerReset() { resetEntries(); }  // the player's "Reset": one change undo takes back
 
     float zoom = 1.0f;        // 0.41 on a level page, 1.0 while played
     float centreX = 0.25f;    // board centre in view units

@@ -123,6 +123,11 @@ bool CTallix::hasEntries() {
 }
 
 void CTallix::resetEntries() {
+    clearEntries();
+    history.clear();
+}
+
+void CTallix::clearEntries() {
     for (const auto& column : grid) {
         for (const auto& cell : column) {
             if (PCellActive* active = asActive(cell.get())) {

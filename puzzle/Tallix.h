@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/BoardCursor.h"
+#include "puzzle/BoardHistory.h"
 #include "puzzle/Cells.h"
 #include "puzzle/Puzzle.h"
 #include "puzzle/Run.h"
@@ -28,6 +30,7 @@ public:
     bool buttonUp(float x, float y, int button) override;     // ends dragging with that button; false
     void wheel(int delta) override;                           // steps the hovered digit by one
     bool hitTest(float x, float y) override;                  // strictly inside the board rectangle
+    void keyDown(const platform::Event& press) override;      // the keyboard cursor and entries (BoardKeys.cpp)
 
     // CPuzzle
     bool loadLevel(const std::wstring& path) override;  // relative path, e.g. "Data\Levels\A.grd"
@@ -35,8 +38,11 @@ public:
     bool loadSavedGame() override;
     bool saveGame() override;
     bool hasEntries() override;
-    void resetEntries() override;
+    void resetEntries() override;  // also forgets the history: the board starts afresh
     bool isSolved() override;
+    bool undo() override;          // nothing once the board is solved
+    bool redo() override;
+    void playerReset() override;
 
     // Drawing (BoardDrawing.cpp). Texturing on and alpha blending assumed, as the shell sets them.
     void drawBoard(const CVisualStyle& style) override;   // the played board, cell by cell with its text
@@ -81,6 +87,9 @@ public:
     std::vector<std::unique_ptr<Run>> runs;  // in creation order
     float cellSize = 0.05f;         // cell edge at zoom 1
     bool loaded = false;            // the level file was read to its trailer
+    BoardHistory history;           // the player's changes since the board was opened or loaded
+    CellPlace cursor;               // the keyboard cursor: a playable cell, or nowhere
+    bool cursorShown = false;       // drawn and acted on once a key has placed it
 
 private:
     void buildGrid(const LevelImage& level);
@@ -90,6 +99,14 @@ private:
     void updateHover(float x, float y);
     void middleClick(PCellActive& cell);
     void openPopUp(PPopUp* popUp, PCellActive& cell, float x, float y, bool markMode);
+    void pressBoard(float x, float y, int button);
+    void stepDigit(PCellActive& cell, int delta);
+    void clearEntries();
+    bool placeCursor();
+    void moveCursorTo(CellPlace place);
+    void typeDigit(PCellActive& cell, const platform::Event& press);
+    // Records what changed since `before` (a snapshot of the playable cells) as one step.
+    void recordStep(const std::vector<CellContents>& before, const PCellActive* wheelCell = nullptr);
 };
 
 // Recomputes the across run and then the down run of a cell whose value changed.

@@ -52,6 +52,7 @@ void UI::buildMenus() {
     credit.colours[uiButton::normal] = {0.9f, 0.9f, 0.9f, 0.4f};
     paintAllStates(addButton(pageMain, "Tallix Free", 0.403f, 0.636f, titleScale, actionNone), {0, 0, 0, 0.5f});
     paintAllStates(addButton(pageMain, "Tallix Free", 0.4f, 0.64f, titleScale, actionNone), {1, 0.89f, 0.92f, 1});
+    addButton(pageMain, "How to play", 0.1f, 0.44f, menuScale, actionHelp);
 
     addButton(pageLevels, "<<", 0.05f, 0.4f, menuScale, actionPreviousPage);
     addButton(pageLevels, ">>", 0.95f, 0.4f, menuScale, actionNextPage);
@@ -103,7 +104,7 @@ void UI::doAction(int32_t code) {
         break;
     case actionReset:
         if (puzzle) {
-            puzzle->resetEntries();
+            puzzle->playerReset();
             puzzle->elapsed = 0;
         }
         break;
@@ -113,6 +114,9 @@ void UI::doAction(int32_t code) {
         break;
     case actionHomePage: platform::openExternal(homePageAddress); break;
     case actionFeedback: platform::openExternal(feedbackAddress); break;
+    case actionHelp:
+        if (game) game->openHelp();
+        break;
     default: break;
     }
     refreshPagingButtons();

@@ -90,6 +90,17 @@ bool UI::answerConfirmation(float x, float y) {
     return true;
 }
 
+bool UI::keyAnswer(const platform::Event& press) {
+    if (!confirmationOpen) return false;
+    if (press.key == platform::Key::Enter) {
+        doAction(yesButton->action);
+    } else if (cancelButton->enabled && (press.key == platform::Key::Backspace ||
+                                         (press.key == platform::Key::Character && press.character == 'n'))) {
+        doAction(cancelButton->action);
+    }
+    return true;
+}
+
 // ---- drawing ----------------------------------------------------------------------------------
 
 void UI::draw() {

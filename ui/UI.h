@@ -30,6 +30,7 @@ enum Action : int32_t {
     actionResultSeen = 10,
     actionHomePage = 12,
     actionFeedback = 13,
+    actionHelp = 14,
 };
 
 // Layouts of the confirmation box.
@@ -57,6 +58,9 @@ public:
     bool buttonDown(float x, float y, int button) override;  // true: a page button was pressed
     bool buttonUp(float x, float y, int button) override;    // true: a button or a box answer clicked
     void draw() override;                                    // the box, then the page over it
+    // While the box is open every key is its: Enter answers YES (or OK), Backspace or N answers
+    // CANCEL where it is shown. True: the key was taken.
+    bool keyAnswer(const platform::Event& press);
 
     // Opens the box with `message`; the YES/OK button performs `action`, CANCEL nothing.
     void showConfirmation(const std::string& text, int32_t mode, int32_t action);
@@ -76,7 +80,7 @@ public:
     std::unique_ptr<uiButton> cancelButton;
     std::string message;
     bool confirmationOpen = false;
-    Page pageMain;    // Play, Homepage, Feedback, Exit, credit line, title shadow, title
+    Page pageMain;    // Play, Homepage, Feedback, Exit, credit line, title shadow, title, How to play
     Page pageLevels;  // "<<" and ">>" first (enabled by position), then Back
     Page pageGame;    // Retire
     Page* currentPage = &pageMain;

@@ -10,10 +10,14 @@
 #include "puzzle/Puzzle.h"
 #include "ui/UI.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int leftButton = 0;
 constexpr float labelScale = 0.5f;
+constexpr float smallLabelScale = 0.4f;  // "Undo", "Redo", "Pause": the row above "Reset"
+constexpr float smallLabelGap = 0.015f;
 constexpr float labelRight = 0.98f;  // "Load Saved Game" and "Reset" end here (the longer one)
 
 // The hold runs from 0 to 5 at 0.001 per millisecond: five seconds.
@@ -29,10 +33,10 @@ void placeIcon(uiButton& button, uint32_t texture, float left, float top, float 
     button.height = size;
 }
 
-void labelButton(uiButton& button, const CMainFont* font, const char* text) {
+void labelButton(uiButton& button, const CMainFont* font, const char* text, float scale = labelScale) {
     button.font = font;
     button.label = text;
-    button.textScale = labelScale;
+    button.textScale = scale;
     button.sizeToLabel();
 }
 
@@ -76,6 +80,13 @@ void Widget::initPanel(CTextureCache& cache, CGame& controller) {
     labelButton(resetButton, font, "Reset");
     resetButton.x = loadButton.x;
     resetButton.y = 0.75f - loadButton.height;
+    float right = labelRight;
+    for (auto [button, text] : {std::pair{&pauseButton, "Pause"}, {&redoButton, "Redo"}, {&undoButton, "Undo"}}) {
+        labelButton(*button, font, text, smallLabelScale);
+        button->x = right - button->width;
+        button->y = 0.75f - smallLabelGap / 3.0f;  // the top row, above "Reset"
+        right = button->x - smallLabelGap;
+    }
 }
 
 void Widget::showPanel() {
@@ -136,6 +147,12 @@ bool Widget::buttonDown(float px, float py, int button) {
         startDrag(button);
     } else if (resetButton.hitTest(px, py)) {
         if (game && game->ui) game->ui->showConfirmation("Reset puzzle???", confirmYesCancel, actionReset);
+    } else if (game && undoButton.hitTest(px, py)) {
+        game->undoMove();
+    } else if (game && redoButton.hitTest(px, py)) {
+        game->redoMove();
+    } else if (game && pauseButton.hitTest(px, py)) {
+        game->pause();
     }
     return true;
 }

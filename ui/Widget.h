@@ -1,6 +1,6 @@
 // Widget: the panel along the top of the played board (x 0..1, y 0.65..0.75, over the black band).
 // Zoom and move handles for the board, the style and view selectors, the record table of the open
-// level, and "Load Saved Game" / "Reset" behind a confirmation. It fades in when a level opens and
+// level, "Load Saved Game" / "Reset" behind a confirmation, and "Undo", "Redo" and "Pause". It fades in when a level opens and
 // whenever the pointer enters the strip, and fades out when the pointer leaves it.
 //
 // Sections: Widget.cpp (set-up, fading, clicks, selectors) | WidgetDrag.cpp (pointer moves, the
@@ -50,8 +50,8 @@ public:
     bool hitTest(float x, float y) override;                 // strictly inside the strip
     void draw() override;                                    // needs a GL context
 
-    // Loads the icons, places the buttons and labels "Load Saved Game" and "Reset" with the
-    // controller's main font; the controller must have its font.
+    // Loads the icons, places the buttons and labels "Load Saved Game", "Reset", "Undo", "Redo" and
+    // "Pause" with the controller's main font; the controller must have its font.
     void initPanel(CTextureCache& cache, CGame& controller);
     void showPanel();  // a level was opened: fade in and stay at least five seconds
     void endDrag();    // a release went elsewhere: show the cursor again, stop dragging
@@ -78,6 +78,9 @@ public:
     uiButton viewPrevButton;
     uiButton loadButton;       // visible only while the open level has a saved game
     uiButton resetButton;
+    uiButton undoButton;       // the row above "Reset": "Undo", "Redo", "Pause"
+    uiButton redoButton;
+    uiButton pauseButton;
     std::vector<float> viewOpacities;       // opacity of unused cells in each view
     std::vector<std::wstring> viewNames;    // "Minimal", "Full", "Transparent"
     CGame* game = nullptr;  // set by initPanel; not owned

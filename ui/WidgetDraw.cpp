@@ -67,7 +67,7 @@ void Widget::drawSelectors(const Colour& colour) {
         game->mainFont->drawTextW(viewCaption(), 0.6f, 0.686f, captionScale, CMainFont::AlignLeft);
     }
     for (uiButton* button : {&styleNextButton, &stylePrevButton, &viewNextButton, &viewPrevButton,
-                             &loadButton, &resetButton}) {
+                             &loadButton, &resetButton, &undoButton, &redoButton, &pauseButton}) {
         button->colours[uiButton::normal] = colour;
         button->draw();
     }

@@ -49,15 +49,62 @@ bool wheelTurned(const SDL_MouseWheelEvent& wheel, Event& out) {
     return true;
 }
 
-// With Alt held a key is a system key: the window sees it as none of its own.
-Key gameKey(const SDL_Keysym& keysym) {
-    if (keysym.mod & KMOD_ALT) return Key::Other;
-    switch (keysym.sym) {
+Key namedKey(SDL_Keycode sym) {
+    switch (sym) {
     case SDLK_ESCAPE: return Key::Escape;
     case SDLK_F1: return Key::F1;
     case SDLK_F2: return Key::F2;
+    case SDLK_UP: return Key::Up;
+    case SDLK_DOWN: return Key::Down;
+    case SDLK_LEFT: return Key::Left;
+    case SDLK_RIGHT: return Key::Right;
+    case SDLK_HOME: return Key::Home;
+    case SDLK_END: return Key::End;
+    case SDLK_DELETE: return Key::Delete;
+    case SDLK_BACKSPACE: return Key::Backspace;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return Key::Enter;
     default: return Key::Other;
     }
+}
+
+// Keypad digits by their keycode, whatever Num Lock says: SDL names them apart from the main row.
+char keypadDigit(SDL_Keycode sym) {
+    switch (sym) {
+    case SDLK_KP_0: return '0';
+    case SDLK_KP_1: return '1';
+    case SDLK_KP_2: return '2';
+    case SDLK_KP_3: return '3';
+    case SDLK_KP_4: return '4';
+    case SDLK_KP_5: return '5';
+    case SDLK_KP_6: return '6';
+    case SDLK_KP_7: return '7';
+    case SDLK_KP_8: return '8';
+    case SDLK_KP_9: return '9';
+    default: return 0;
+    }
+}
+
+// With Alt held a key is a system key: the window sees it as none of its own. Printable keys carry
+// their unshifted character (letters in lower case), with Shift and Ctrl as modifiers.
+bool keyPressed(const SDL_KeyboardEvent& press, Event& out) {
+    const SDL_Keysym& keysym = press.keysym;
+    out.type = EventType::KeyPressed;
+    out.repeat = press.repeat != 0;
+    if (keysym.mod & KMOD_ALT) return true;
+    out.shift = (keysym.mod & KMOD_SHIFT) != 0;
+    out.ctrl = (keysym.mod & KMOD_CTRL) != 0;
+    out.key = namedKey(keysym.sym);
+    if (out.key != Key::Other) return true;
+    if (char digit = keypadDigit(keysym.sym)) {
+        out.key = Key::Character;
+        out.character = digit;
+        out.keypad = true;
+    } else if (keysym.sym > 32 && keysym.sym < 127) {
+        out.key = Key::Character;
+        out.character = static_cast<char>(keysym.sym);
+    }
+    return true;
 }
 
 bool windowChanged(const SDL_WindowEvent& change, const EventTarget& target, Event& out) {
@@ -65,6 +112,10 @@ bool windowChanged(const SDL_WindowEvent& change, const EventTarget& target, Eve
     switch (change.event) {
     case SDL_WINDOWEVENT_EXPOSED: out.type = EventType::Paint; return true;
     case SDL_WINDOWEVENT_CLOSE: out.type = EventType::CloseRequested; return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: out.type = EventType::FocusGained; return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST: out.type = EventType::FocusLost; return true;
+    case SDL_WINDOWEVENT_MINIMIZED: out.type = EventType::Minimised; return true;
+    case SDL_WINDOWEVENT_RESTORED: out.type = EventType::Restored; return true;
     default: return false;
     }
 }
@@ -78,10 +129,7 @@ bool translateEvent(const SDL_Event& in, const EventTarget& target, Event& out) 
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: return buttonChanged(in.button, target, out);
     case SDL_MOUSEWHEEL: return wheelTurned(in.wheel, out);
-    case SDL_KEYDOWN:  // auto-repeat included
-        out.type = EventType::KeyPressed;
-        out.key = gameKey(in.key.keysym);
-        return true;
+    case SDL_KEYDOWN: return keyPressed(in.key, out);  // auto-repeat included
     case SDL_WINDOWEVENT: return windowChanged(in.window, target, out);
     case SDL_QUIT:  // also what SIGTERM becomes
         out.type = EventType::CloseRequested;

@@ -1,4 +1,4 @@
-#include "tools/levels/Generator.h"
+#include "solver/Generator.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "puzzle/StartingView.h"
 #include "tools/levels/Analysis.h"
-#include "tools/levels/LevelFile.h"
+#include "solver/LevelFile.h"
 
 using namespace levels;
 

@@ -1,10 +1,10 @@
-#include "tools/levels/Grader.h"
+#include "solver/Grader.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/levels/GridText.h"
-#include "tools/levels/Generator.h"
-#include "tools/levels/Solver.h"
+#include "solver/Generator.h"
+#include "solver/Solver.h"
 
 using namespace levels;
 using levelstest::gridFromText;

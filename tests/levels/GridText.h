@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/levels/LevelGrid.h"
+#include "solver/LevelGrid.h"
 
 namespace levelstest {
 

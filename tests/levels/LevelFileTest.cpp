@@ -1,4 +1,4 @@
-#include "tools/levels/LevelFile.h"
+#include "solver/LevelFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "tools/levels/RunRules.h"
+#include "solver/RunRules.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "tools/levels/Random.h"
+#include "solver/Random.h"
 
 using namespace levels;
 

@@ -1,4 +1,4 @@
-#include "tools/levels/SumTable.h"
+#include "solver/SumTable.h"
 
 #include <gtest/gtest.h>
 

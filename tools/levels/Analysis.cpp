@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "puzzle/StartingView.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

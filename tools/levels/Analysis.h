@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/levels/Grader.h"
-#include "tools/levels/LevelGrid.h"
-#include "tools/levels/Solver.h"
+#include "solver/Grader.h"
+#include "solver/LevelGrid.h"
+#include "solver/Solver.h"
 
 namespace levels {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/levels/LevelGrid.h"
+#include "solver/LevelGrid.h"
 
 namespace levels {
 

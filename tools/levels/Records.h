@@ -1,21 +1,12 @@
-// Medal limits for shipped levels, matched to their grade, and the records file that carries them.
+// The records file that carries the medal limits of the shipped levels.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "tools/levels/Grader.h"
+#include "solver/MedalLimits.h"
 
 namespace levels {
-
-struct MedalLimits {
-    int gold = 0;    // seconds
-    int silver = 0;
-    int bronze = 0;
-};
-
-// Gold is what a practised player needs: entering each digit plus the reasoning the grade counts.
-MedalLimits limitsFor(const Grade& grade, int playableCells);
 
 struct LevelRecord {
     std::wstring name;  // section: the level file name without folder and extension

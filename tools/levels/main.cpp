@@ -21,8 +21,8 @@
 #include "platform/Platform.h"
 #include "puzzle/StartingView.h"
 #include "tools/levels/Analysis.h"
-#include "tools/levels/Generator.h"
-#include "tools/levels/LevelFile.h"
+#include "solver/Generator.h"
+#include "solver/LevelFile.h"
 #include "tools/levels/LevelLoader.h"
 #include "tools/levels/Records.h"
 
@@ -146,6 +146,12 @@ int generate(const std::map<std::string, std::string>& options) {
     const std::vector<uint8_t> bytes = encodeLevel(level.grid);
     if (!platform::writeFileAtomically(platform::fromUtf8(out->second), bytes.data(), bytes.size())) {
         std::fprintf(stderr, "cannot write %s\n", out->second.c_str());
+        return 1;
+    }
+    // What was written must read back, through the game's own reader, as the level made.
+    const LoadedLevel written = loadLevelFile(out->second);
+    if (!written.loaded || encodeLevel(written.grid) != bytes) {
+        std::fprintf(stderr, "%s does not read back as the level written\n", out->second.c_str());
         return 1;
     }
     std::printf("%s: %dx%d, %d playable, grade %s, %d patterns, %d repairs\n", out->second.c_str(),

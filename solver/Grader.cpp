@@ -1,4 +1,4 @@
-#include "tools/levels/Grader.h"
+#include "solver/Grader.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tools/levels/Pattern.h"
+#include "solver/Pattern.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,8 +10,8 @@
 #include <array>
 #include <string>
 
-#include "tools/levels/Propagator.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/Propagator.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

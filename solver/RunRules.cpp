@@ -1,8 +1,8 @@
-#include "tools/levels/RunRules.h"
+#include "solver/RunRules.h"
 
 #include <cstring>
 
-#include "tools/levels/SumTable.h"
+#include "solver/SumTable.h"
 
 namespace levels {
 

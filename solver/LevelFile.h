@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/levels/LevelGrid.h"
+#include "solver/LevelGrid.h"
 
 namespace levels {
 

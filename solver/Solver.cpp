@@ -1,4 +1,4 @@
-#include "tools/levels/Solver.h"
+#include "solver/Solver.h"
 
 namespace levels {
 

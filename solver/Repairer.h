@@ -14,11 +14,11 @@
 
 #include <vector>
 
-#include "tools/levels/Grader.h"
-#include "tools/levels/Pattern.h"
-#include "tools/levels/Propagator.h"
-#include "tools/levels/Random.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/Grader.h"
+#include "solver/Pattern.h"
+#include "solver/Propagator.h"
+#include "solver/Random.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

@@ -1,4 +1,4 @@
-#include "tools/levels/Filler.h"
+#include "solver/Filler.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
-#include "tools/levels/Generator.h"
+#include "solver/Generator.h"
 
 #include <algorithm>
 
-#include "tools/levels/Filler.h"
-#include "tools/levels/Repairer.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/Filler.h"
+#include "solver/Repairer.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

@@ -1,9 +1,9 @@
-#include "tools/levels/Repairer.h"
+#include "solver/Repairer.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "tools/levels/Generator.h"
+#include "solver/Generator.h"
 
 namespace levels {
 

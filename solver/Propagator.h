@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/levels/RunRules.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/RunRules.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

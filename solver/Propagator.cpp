@@ -1,4 +1,4 @@
-#include "tools/levels/Propagator.h"
+#include "solver/Propagator.h"
 
 #include <algorithm>
 

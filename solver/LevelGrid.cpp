@@ -1,4 +1,4 @@
-#include "tools/levels/LevelGrid.h"
+#include "solver/LevelGrid.h"
 
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 //               the full consequence of the run's sum and distinct digits.
 #pragma once
 
-#include "tools/levels/DigitMask.h"
+#include "solver/DigitMask.h"
 
 namespace levels {
 

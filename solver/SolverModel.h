@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "tools/levels/DigitMask.h"
-#include "tools/levels/LevelGrid.h"
+#include "solver/DigitMask.h"
+#include "solver/LevelGrid.h"
 
 namespace levels {
 

@@ -9,7 +9,7 @@
 #include <bitset>
 #include <vector>
 
-#include "tools/levels/DigitMask.h"
+#include "solver/DigitMask.h"
 
 namespace levels {
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "tools/levels/Random.h"
+#include "solver/Random.h"
 
 namespace levels {
 

@@ -1,4 +1,4 @@
-#include "tools/levels/SolverModel.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

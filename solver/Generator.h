@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/levels/Grader.h"
-#include "tools/levels/LevelGrid.h"
-#include "tools/levels/Pattern.h"
-#include "tools/levels/Random.h"
+#include "solver/Grader.h"
+#include "solver/LevelGrid.h"
+#include "solver/Pattern.h"
+#include "solver/Random.h"
 
 namespace levels {
 

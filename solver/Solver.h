@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "tools/levels/Propagator.h"
-#include "tools/levels/SolverModel.h"
+#include "solver/Propagator.h"
+#include "solver/SolverModel.h"
 
 namespace levels {
 

@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/levels/DigitMask.h"
-#include "tools/levels/Pattern.h"
-#include "tools/levels/Random.h"
+#include "solver/DigitMask.h"
+#include "solver/Pattern.h"
+#include "solver/Random.h"
 
 namespace levels {
 

@@ -4,8 +4,8 @@
 // The tests run as root, for whom permission bits stop no write, so the folder is made
 // unwritable in ways that hold for root too: a path that runs through a file, a folder where a
 // file should be, the immutable attribute, a read-only bind mount in a private mount namespace,
-// and a file-size limit standing in for a full disk. The last three skip where the system does
-// not offer them.
+// and a file-size limit standing in for a full disk. Where the system does not offer one of the
+// last three, its test fails saying so.
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sched.h>
@@ -19,11 +19,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
 #include "BadInputSupport.h"
 #include "app/IniFile.h"
+#include "app/Shell.h"
 
 namespace badinput {
 namespace {
@@ -52,14 +54,19 @@ int inChild(const std::function<int()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-class UnwritableFolder : public GameFolderTest {
+class UnwritableFolder : public BadInputTest {
 protected:
     void SetUp() override {
-        // A run that died inside a test may have left the folders immutable, and then unremovable.
-        setImmutable(folderFor(*testing::UnitTest::GetInstance()->current_test_info()) / "Data" / "Levels", false);
-        setImmutable(folderFor(*testing::UnitTest::GetInstance()->current_test_info()), false);
-        GameFolderTest::SetUp();
-        board_ = loadLevel("A", readBytes(corpus() / "level" / "good.grd"));
+        // A run that died inside a test may have left the folders freshFolder() names immutable,
+        // and then unremovable.
+        const char* root = std::getenv("TALLIX_TEST_TMP");
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        const fs::path stale = fs::path(root && *root ? root : fs::temp_directory_path().string()) /
+                               (std::string(test->test_suite_name()) + "_" + test->name());
+        setImmutable(stale / "Data" / "Levels", false);
+        setImmutable(stale, false);
+        BadInputTest::SetUp();
+        board_ = loadLevel("A", levelFile(squareGrid()));
         enterDigits(1);
         ASSERT_TRUE(board_->saveGame());
         const std::string records = "[A]\r\nGold=100\r\nUser=50\r\n";  // longer than the full disk
@@ -73,8 +80,8 @@ protected:
 
     void TearDown() override {
         setImmutable(levels(), false);
-        setImmutable(folder_, false);
-        GameFolderTest::TearDown();
+        setImmutable(folder, false);
+        BadInputTest::TearDown();
     }
 
     void enterDigits(int digit) {
@@ -86,7 +93,7 @@ protected:
 
     std::wstring settings() const { return baseDirectory + L"Settings.ini"; }
     std::array<Bytes, 3> files() const {
-        return {readBytes(levels() / "A.gsv"), readBytes(levels() / "Recs.ini"), readBytes(folder_ / "Settings.ini")};
+        return {readBytes(levels() / "A.gsv"), readBytes(levels() / "Recs.ini"), readBytes(folder / "Settings.ini")};
     }
 
     // Everything the game writes: the saved game (its result returned), a setting and, the
@@ -111,7 +118,7 @@ protected:
 };
 
 TEST_F(UnwritableFolder, PathThroughAFileFailsAndTheFileInTheWayKeepsItsBytes) {
-    fs::rename(levels(), folder_ / "Data" / "Levels.moved");
+    fs::rename(levels(), folder / "Data" / "Levels.moved");
     const Bytes inTheWay = {'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'};
     writeBytes(levels(), inTheWay);
     EXPECT_FALSE(writeEverything());
@@ -122,21 +129,21 @@ TEST_F(UnwritableFolder, PathThroughAFileFailsAndTheFileInTheWayKeepsItsBytes) {
 
 TEST_F(UnwritableFolder, FolderWhereTheFileShouldBeIsLeftAlone) {
     fs::remove(levels() / "A.gsv");
-    fs::remove(folder_ / "Settings.ini");
+    fs::remove(folder / "Settings.ini");
     fs::create_directories(levels() / "A.gsv");
-    fs::create_directories(folder_ / "Settings.ini");
+    fs::create_directories(folder / "Settings.ini");
     writeBytes(levels() / "A.gsv" / "inside", {1, 2, 3});
     EXPECT_FALSE(writeEverything());
     EXPECT_EQ(readBytes(levels() / "A.gsv" / "inside"), (Bytes{1, 2, 3}));
-    EXPECT_TRUE(fs::is_directory(folder_ / "Settings.ini"));
+    EXPECT_TRUE(fs::is_directory(folder / "Settings.ini"));
     EXPECT_EQ(IniFile(settings()).readInt(L"GameSettings", L"VisualStyle", 7), 7);
     EXPECT_FALSE(board_->loadSavedGame());  // nothing to load: the flag goes, the board stays
     EXPECT_FALSE(board_->savedGameExists);
 }
 
 TEST_F(UnwritableFolder, ImmutableFoldersKeepEveryOldFileUntilTheyOpenAgain) {
-    if (!setImmutable(levels(), true) || !setImmutable(folder_, true))
-        GTEST_SKIP() << "no immutable attribute on this file system";
+    ASSERT_TRUE(setImmutable(levels(), true) && setImmutable(folder, true))
+        << "no immutable attribute here: run the tests as root on a file system that has one";
     EXPECT_FALSE(writeEverything());
     expectTheGameGoesOn();
     EXPECT_EQ(files(), old_);
@@ -148,17 +155,17 @@ TEST_F(UnwritableFolder, ImmutableFoldersKeepEveryOldFileUntilTheyOpenAgain) {
 }
 
 TEST_F(UnwritableFolder, ReadOnlyMountKeepsEveryOldFile) {
-    const std::string folder = folder_.string();
+    const std::string mountPoint = folder.string();
     const int status = inChild([&] {
         if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0 ||
-            mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0 ||
-            chdir(folder.c_str()) != 0)  // the working directory must be on the new mount
+            mount(mountPoint.c_str(), mountPoint.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0 ||
+            mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0 ||
+            chdir(mountPoint.c_str()) != 0)  // the working directory must be on the new mount
             return childCannotSetUp;
         const bool saved = writeEverything();
         return saved || board_->userBest != 30 || !board_->savedGameExists ? 1 : 0;
     });
-    if (status == childCannotSetUp) GTEST_SKIP() << "no private read-only bind mount here";
+    ASSERT_NE(status, childCannotSetUp) << "no private read-only bind mount here: run the tests as root";
     EXPECT_EQ(status, 0);
     EXPECT_EQ(files(), old_);
 }
@@ -176,10 +183,10 @@ TEST_F(UnwritableFolder, FullDiskKeepsEveryOldFileAndLeavesNoTemporaryFile) {
         IniFile(baseDirectory + L"Data\\Levels\\Recs.ini").writeInt(L"A", L"User", 30);
         return 0;
     });
-    if (status == childCannotSetUp) GTEST_SKIP() << "no file-size limit here";
+    ASSERT_NE(status, childCannotSetUp) << "no file-size limit here";
     EXPECT_EQ(status, 0);
     EXPECT_EQ(files(), old_);
-    for (const fs::path& dir : {folder_, levels()})
+    for (const fs::path& dir : {folder, levels()})
         for (const auto& entry : fs::directory_iterator(dir))
             EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }

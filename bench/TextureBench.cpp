@@ -25,11 +25,11 @@ const std::vector<std::wstring>& sampleFiles() {
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallix-bench-dds";
     std::filesystem::create_directories(folder);
     for (int i = 0; i < fileCount; ++i) {
-        std::vector<render::DdsLevel> levels;
+        std::vector<testsupport::DdsLevel> levels;
         for (uint32_t side = 64; side >= 1; side /= 2)
-            levels.push_back(render::solidBgra(side, side, {uint8_t(i), 80, 160, 255}));
+            levels.push_back(testsupport::solidBgra(side, side, {uint8_t(i), 80, 160, 255}));
         std::filesystem::path path = folder / ("sample" + std::to_string(i) + ".dds");
-        render::writeBgraDds(path, levels);
+        testsupport::writeBgraDds(path, levels);
         names.push_back(path.wstring());
     }
     return names;

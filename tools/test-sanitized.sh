@@ -6,84 +6,57 @@
 # Leak detection stays on everywhere. Mesa unloads its driver when the last GL context goes, and
 # memory that only the unloaded driver still pointed at then looks leaked; the GL tests therefore
 # run with Mesa's EGL vendor library and software driver preloaded, which keeps them resident to
-# the end so the leak checker still sees their roots. Only where those libraries cannot be found
-# does leak detection go off, and then only for the GL tests.
+# the end. Only where those libraries cannot be found does leak detection go off, for the GL tests.
 set -euo pipefail
 
 ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="$ROOT_DIR/build-asan"
 START=$(date +%s)
-
 SANITIZE="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all"
-COMPILE_FLAGS="$SANITIZE -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS"
-# -O0 -g1: quickest to build (half the time of -O1), fast enough to run, file and line in every report.
-OPT_FLAGS="-O0 -g1"
+FLAGS="$SANITIZE -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS"
+OPT_FLAGS="-O0 -g1"  # quickest to build, fast enough to run, file and line in every report
 
-configure() {
-  local generator=()
-  [ -f "$BUILD_DIR/CMakeCache.txt" ] || generator=(-G Ninja)
-  cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_FLAGS="$COMPILE_FLAGS" -DCMAKE_CXX_FLAGS="$COMPILE_FLAGS" \
-    -DCMAKE_C_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" \
-    -DCMAKE_EXE_LINKER_FLAGS="$SANITIZE" -DCMAKE_SHARED_LINKER_FLAGS="$SANITIZE" >/dev/null
-}
+generator=()
+[ -f "$BUILD_DIR/CMakeCache.txt" ] || generator=(-G Ninja)
+cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_FLAGS="$FLAGS" -DCMAKE_CXX_FLAGS="$FLAGS" \
+  -DCMAKE_C_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$OPT_FLAGS" \
+  -DCMAKE_EXE_LINKER_FLAGS="$SANITIZE" -DCMAKE_SHARED_LINKER_FLAGS="$SANITIZE" >/dev/null
 
-# Every unit_<area>, replay_<reader> and render_tests target the build defines, and the game
-# folder the tests read: its levels and, where the art tool exists, its images (the tool runs
-# sanitized as well).
-build_targets() {
-  echo game_levels
-  cmake --build "$BUILD_DIR" --target help |
-    sed -n 's/^\(unit_[A-Za-z0-9_]*\|replay_[A-Za-z0-9_]*\|render_tests\|game_data\):.*/\1/p' |
-    sort -u
-}
-
-# ctest name patterns of the tests those targets hold: unit_<area> registers "<area>.",
-# unit_levels_tool "levels.", replay_<reader> "fuzz.replay_<reader>", render_tests "render.".
-test_pattern() {
-  local target patterns=()
-  for target in "$@"; do
-    case "$target" in
-      unit_levels_tool) patterns+=("levels\\.") ;;
-      unit_*) patterns+=("${target#unit_}\\.") ;;
-      replay_*) patterns+=("fuzz\\.${target}\$") ;;
-      render_tests) patterns+=("render\\.") ;;
-    esac
-  done
-  local IFS='|'
-  echo "^(${patterns[*]})"
-}
-
-# The GL tests: everything that makes a context through SDL.
-GL_TESTS='^render\.|\.SdlBackend\.'
-# Built by other targets than the ones above, or not run here at all.
-NOT_HERE='^e2e\.|^assets\.tool\.'
-
-mesa_preload() {
-  local libdir
-  libdir="/usr/lib/$(gcc -print-multiarch 2>/dev/null || echo x86_64-linux-gnu)"
-  local libs=("$libdir/dri/swrast_dri.so" "$libdir/libEGL_mesa.so.0")
-  for lib in "${libs[@]}"; do [ -f "$lib" ] || return 1; done
-  echo "${libs[*]}"
-}
-
-configure
-mapfile -t TARGETS < <(build_targets)
+# Every unit_<area>, replay_<reader> and render_tests target, and the game folder the tests read
+# (its images where the art tool exists; the tool runs sanitized as well).
+mapfile -t TARGETS < <(echo game_levels; cmake --build "$BUILD_DIR" --target help |
+  sed -n 's/^\(unit_[A-Za-z0-9_]*\|replay_[A-Za-z0-9_]*\|render_tests\|game_data\):.*/\1/p' | sort -u)
 cmake --build "$BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}"
 BUILT=$(date +%s)
+
+# The ctest names of those targets: unit_<area> registers "<area>.", unit_levels_tool "levels.",
+# replay_<reader> "fuzz.replay_<reader>", render_tests "render.".
+patterns=()
+for target in "${TARGETS[@]}"; do
+  case "$target" in
+    unit_levels_tool) patterns+=("levels\\.") ;;
+    unit_*) patterns+=("${target#unit_}\\.") ;;
+    replay_*) patterns+=("fuzz\\.${target}\$") ;;
+    render_tests) patterns+=("render\\.") ;;
+  esac
+done
+PATTERN="^($(IFS='|'; echo "${patterns[*]}"))"
+GL_TESTS='^render\.|\.SdlBackend\.'  # everything that makes a context through SDL
+NOT_HERE='^e2e\.|^assets\.tool\.'     # built by other targets, or not run here
 
 # halt_on_error: the first report ends the test with a failure and a stack.
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:halt_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-PATTERN=$(test_pattern "${TARGETS[@]}")
 CTEST=(ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" --timeout 300)
 
 status=0
 "${CTEST[@]}" -R "$PATTERN" -E "$GL_TESTS|$NOT_HERE" || status=1
 
-if preload=$(mesa_preload); then
-  LD_PRELOAD="$preload" ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
+LIB_DIR="/usr/lib/$(gcc -print-multiarch 2>/dev/null || echo x86_64-linux-gnu)"
+MESA=("$LIB_DIR/dri/swrast_dri.so" "$LIB_DIR/libEGL_mesa.so.0")
+if [ -f "${MESA[0]}" ] && [ -f "${MESA[1]}" ]; then
+  LD_PRELOAD="${MESA[*]}" ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
     "${CTEST[@]}" -R "$GL_TESTS" -E "$NOT_HERE" --no-tests=ignore || status=1
 else
   echo "Mesa's libraries were not found: the GL tests run without leak detection."

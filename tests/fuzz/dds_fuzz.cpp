@@ -1,19 +1,11 @@
 // libFuzzer target for the DDS reader: any bytes, parsed from memory, must neither crash nor break
 // the shape of what the reader reports. Built without libFuzzer, replay_main.cpp feeds it files.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "gfx/DdsImage.h"
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "dds_fuzz: %s\n", what);
-        std::abort();
-    }
-}
 
 // Touches every byte, so a buffer shorter than its size shows under the address sanitizer.
 uint32_t checkSurface(const nv_dds::CSurface& surface) {

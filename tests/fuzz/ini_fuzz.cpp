@@ -2,23 +2,15 @@
 // a value set reads back, from the document and from its bytes parsed again, and leaves keys of
 // other sections alone. Built without libFuzzer, replay_main.cpp feeds it files.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "platform/IniDocument.h"
 
 using platform::IniDocument;
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "ini_fuzz: %s\n", what);
-        std::abort();
-    }
-}
 
 // The value, or a text no file can produce (a lone NUL unit followed by a marker) when missing.
 std::wstring lookup(const IniDocument& document, const std::wstring& section, const std::wstring& key) {

@@ -2,20 +2,12 @@
 // nor leave a grid or a run that breaks the board's invariants, and play on the board must stay
 // sane. Built without libFuzzer, replay_main.cpp feeds it files.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/Tallix.h"
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "level_fuzz: %s\n", what);
-        std::abort();
-    }
-}
 
 void checkImage(const LevelImage& level) {
     require(level.width >= 0 && level.width <= maxBoardSide, "width");

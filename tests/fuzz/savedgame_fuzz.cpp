@@ -2,21 +2,13 @@
 // every playable cell with a digit from 0 to 9, and the restored board must save and restore to
 // itself. Built without libFuzzer, replay_main.cpp feeds it files.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "puzzle/SavedGame.h"
 #include "puzzle/Tallix.h"
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "savedgame_fuzz: %s\n", what);
-        std::abort();
-    }
-}
 
 // A 3 x 3 level with four playable cells: clues across 4 and 6, down 3 and 7.
 const std::vector<uint8_t> level = {

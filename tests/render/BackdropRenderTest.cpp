@@ -1,13 +1,12 @@
 // The backdrop quad: its place, the way up its image lies, and its tint, on a fake tick clock.
 #include "game/Backdrop.h"
 
-#include <fstream>
-
-#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
+#include "tests/support/DdsWriter.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -21,8 +20,7 @@ protected:
         if (HasFatalFailure()) return;
         fakeNow = 100000;
         platform::overrideClocks(fakeClock, fakeClock);
-        std::filesystem::create_directories(folder / "Data");
-        std::ofstream(folder / "Settings.ini") << "[GameSettings]\nBGColorChangeTime=1\nBGColorChangeSpeed=0.002\n";
+        testsupport::writeText(folder / "Settings.ini", "[GameSettings]\nBGColorChangeTime=1\nBGColorChangeSpeed=0.002\n");
     }
     void TearDown() override {
         platform::overrideClocks(nullptr, nullptr);
@@ -46,21 +44,21 @@ protected:
 
 // Image: the first stored rows white, the rest grey. Tint after a glide: (1, 0.5, 0).
 TEST_F(BackdropRender, QuadFillsTheAreaUprightInItsTint) {
-    render::writeBgraDds(folder / "Data/Back.dds",
-                         {render::rowsBgra(16, 16, {255, 255, 255, 255}, {128, 128, 128, 255}, 8)});
+    testsupport::writeBgraDds(folder / "Data/Back.dds",
+                              {testsupport::rowsBgra(16, 16, {255, 255, 255, 255}, {128, 128, 128, 255}, 8)});
     Backdrop backdrop(1);
     backdrop.load(cache, 0.0f, 0.65f, 0.1f, 1.0f);
     ASSERT_NE(backdrop.texture, 0u);
     backdrop.draw();
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.6f), 255, 255, 255));
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.15f), 128, 128, 128));
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.66f), 0, 0, 0));
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.09f), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.5f, 0.6f, 255, 255, 255));
+    EXPECT_TRUE(render::shows(0.5f, 0.15f, 128, 128, 128));
+    EXPECT_TRUE(render::shows(0.5f, 0.66f, 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.5f, 0.09f, 0, 0, 0));
 
     backdrop.colours = {{1.0f, 1.0f, 1.0f}, {1.0f, 0.5f, 0.0f}};
     run(backdrop, 1600);  // the change at 1 s, then the 500 ms glide
-    EXPECT_TRUE(render::colourNear(render::probe(0.02f, 0.6f), 255, 128, 0));
-    EXPECT_TRUE(render::colourNear(render::probe(0.98f, 0.15f), 128, 64, 0));
+    EXPECT_TRUE(render::shows(0.02f, 0.6f, 255, 128, 0));
+    EXPECT_TRUE(render::shows(0.98f, 0.15f, 128, 64, 0));
 }
 
 TEST_F(BackdropRender, WithoutAnImageTheQuadShowsItsTintAlone) {
@@ -69,6 +67,6 @@ TEST_F(BackdropRender, WithoutAnImageTheQuadShowsItsTintAlone) {
     EXPECT_EQ(backdrop.texture, 0u);
     backdrop.colours = {{1.0f, 1.0f, 1.0f}, {0.0f, 0.4f, 0.8f}};
     run(backdrop, 1600);
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.4f), 0, 102, 204));
+    EXPECT_TRUE(render::shows(0.5f, 0.4f, 0, 102, 204));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

@@ -4,13 +4,13 @@
 // Sections: context | fixture | pixels | drawing
 #include "GLContext.h"
 
-#include <cstdlib>
 #include <ostream>
 
 #include "app/Shell.h"
 #include "gfx/TextureBinding.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
+#include "tests/support/TestFiles.h"
 
 namespace render {
 
@@ -19,7 +19,6 @@ namespace render {
 namespace {
 
 const wchar_t* const windowClass = L"TallixRenderTests";
-const char* const expectedDriver = "offscreen";
 
 struct ContextState {
     bool attempted = false;
@@ -50,14 +49,13 @@ std::string openContext() {
     platform::DisplaySettings settings;
     settings.width = frameWidth;
     settings.height = frameHeight;
+    const std::string driver = " on video driver \"" + platform::videoDriverName() + "\"";
     if (!platform::registerWindowClass(windowClass))
-        return "no video driver could be initialised (driver \"" + platform::videoDriverName() +
-               "\"); run with SDL_VIDEODRIVER=offscreen";
-    std::string driver = " on video driver \"" + platform::videoDriverName() + "\"";
+        return "no video driver could be initialised" + driver + "; run with SDL_VIDEODRIVER=offscreen";
     if (!platform::createMainWindow(L"render tests", settings)) return "the window could not be created" + driver;
     platform::createGLContext(settings);
     if (!glGetString(GL_VERSION)) return "no GL context is current after createGLContext" + driver;
-    if (platform::videoDriverName() != expectedDriver)
+    if (platform::videoDriverName() != "offscreen")
         return "the context runs" + driver + ", expected \"offscreen\" (set SDL_VIDEODRIVER=offscreen)";
     return "";
 }
@@ -84,14 +82,9 @@ void resetGLState() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-std::filesystem::path testFolder() {
-    const char* root = std::getenv("TALLIX_TEST_TMP");
-    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path dir = std::filesystem::path(root && *root ? root : "/tmp") / "render" /
-                                (std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+void enter(const std::filesystem::path& folder) {
+    std::filesystem::current_path(folder);
+    baseDirectory = testsupport::wide(folder) + L"\\";
 }
 
 }  // namespace
@@ -108,9 +101,8 @@ void GLContextTest::SetUp() {
     ASSERT_TRUE(state.open) << state.failure;
     savedDirectory_ = std::filesystem::current_path();
     savedBase_ = baseDirectory;
-    folder = testFolder();
-    std::filesystem::current_path(folder);
-    baseDirectory = platform::fromUtf8(folder.string()) + L"\\";
+    folder = testsupport::freshFolder();
+    enter(folder);
     resetGLState();
 }
 
@@ -118,6 +110,11 @@ void GLContextTest::TearDown() {
     if (savedDirectory_.empty()) return;  // SetUp stopped before changing anything
     std::filesystem::current_path(savedDirectory_);
     baseDirectory = savedBase_;
+}
+
+void GLContextTest::useBuiltGameFolder() {
+    const std::filesystem::path game = testsupport::builtGameFolder();
+    if (!HasFailure()) enter(game);
 }
 
 // ---- pixels -----------------------------------------------------------------------------------
@@ -136,13 +133,16 @@ Pixel readPixel(int x, int y) {
 int pixelColumn(float viewX) { return int(viewX * frameWidth); }
 int pixelRow(float viewY) { return int(viewY / 0.75f * frameHeight); }
 
-Pixel probe(float x, float y) { return readPixel(pixelColumn(x), pixelRow(y)); }
-
 testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, int tolerance) {
     auto near = [tolerance](int a, int e) { return a >= e - tolerance && a <= e + tolerance; };
     if (near(actual.r, r) && near(actual.g, g) && near(actual.b, b)) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "pixel " << actual << ", expected (" << r << ", " << g << ", "
                                        << b << ") within " << tolerance;
+}
+
+testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolerance) {
+    return colourNear(readPixel(pixelColumn(x), pixelRow(y)), r, g, b, tolerance)
+           << " at view (" << x << ", " << y << ")";
 }
 
 Span litSpan(int y) {

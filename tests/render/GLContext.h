@@ -23,6 +23,9 @@ class GLContextTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Makes the built game folder the working directory and baseDirectory; fails the test when
+    // it is missing.
+    void useBuiltGameFolder();
 
     std::filesystem::path folder;  // this test's working directory
 
@@ -38,13 +41,14 @@ std::ostream& operator<<(std::ostream& out, const Pixel& pixel);
 
 // Frame pixel (x, y), y counted upwards from the bottom row as GL does.
 Pixel readPixel(int x, int y);
-// The frame pixel under view point (x, y): x 0 (left) to 1 (right), y 0 (bottom) to 0.75 (top).
-Pixel probe(float x, float y);
 int pixelColumn(float viewX);  // the column whose pixels cover view x
 int pixelRow(float viewY);
 
 // Channels within `tolerance` levels of the expected ones (alpha ignored).
 testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, int tolerance = 3);
+// The same for the frame pixel under view point (x, y): x 0 (left) to 1 (right), y 0 (bottom) to
+// 0.75 (top).
+testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolerance = 3);
 
 // First and last column of row y brighter than half grey in any channel; -1, -1 for a dark row.
 struct Span {

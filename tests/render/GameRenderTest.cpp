@@ -2,7 +2,6 @@
 // the played board over the bands.
 #include "game/Game.h"
 
-#include <fstream>
 #include <memory>
 
 #include "GLContext.h"
@@ -10,6 +9,8 @@
 #include "platform/Platform.h"
 #include "puzzle/PopUp.h"
 #include "puzzle/Tallix.h"
+#include "tests/support/Boards.h"
+#include "tests/support/TestFiles.h"
 #include "ui/UI.h"
 
 namespace {
@@ -26,14 +27,7 @@ protected:
         if (HasFatalFailure()) return;
         fakeTime = 50000;
         platform::overrideClocks(fakeClock, fakeClock);
-        std::filesystem::create_directories(folder / "Data/Levels");
-        const unsigned char level[] = {'G', 'R', 'D', '1', 'B', 0, 3, 3,
-                                       2, 0, 0, 4, 0, 6, 0,   // column 0: unused, clues 4\0 and 6\0
-                                       0, 3, 0, 1, 1,         // column 1: clue 0\3, two playable
-                                       0, 7, 0, 1, 1,         // column 2: clue 0\7, two playable
-                                       'G', 'R', 'D', '1', 'E', 0};
-        std::ofstream(folder / "Data/Levels/Level01.grd", std::ios::binary)
-            .write(reinterpret_cast<const char*>(level), sizeof level);
+        testsupport::writeBytes(folder / "Data/Levels/Level01.grd", testsupport::levelFile(testsupport::squareGrid()));
         game = std::make_unique<CGame>();
     }
     void TearDown() override {
@@ -52,13 +46,13 @@ protected:
 
 TEST_F(CGameRender, BandsCoverTheTopAndBottomOfEveryScreen) {
     frame();
-    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.4f), 255, 255, 255));  // the backdrop
-    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.70f), 0, 0, 0));
-    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.05f), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.9f, 0.4f, 255, 255, 255));  // the backdrop
+    EXPECT_TRUE(render::shows(0.9f, 0.70f, 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.9f, 0.05f, 0, 0, 0));
     game->ui->doAction(actionPlay);
     frame();
-    EXPECT_TRUE(render::colourNear(render::probe(0.226f, 0.70f), 0, 0, 0));
-    EXPECT_TRUE(render::colourNear(render::probe(0.9f, 0.05f), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.226f, 0.70f, 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.9f, 0.05f, 0, 0, 0));
 }
 
 // A board dragged up to the band: its ring pop-up still shows over the band.
@@ -75,10 +69,10 @@ TEST_F(CGameRender, PopUpIsDrawnOverTheTopBand) {
     fakeTime += 400;  // fully grown
     frame();
     // item 1 of the ring: 20 degrees right of the top, 0.05 from the centre
-    EXPECT_TRUE(render::colourNear(render::probe(x + 0.0171f, y + 0.047f), 255, 255, 255, 12));
+    EXPECT_TRUE(render::shows(x + 0.0171f, y + 0.047f, 255, 255, 255, 12));
     game->digitPopUp->close();
     frame();
-    EXPECT_TRUE(render::colourNear(render::probe(x + 0.0171f, y + 0.047f), 0, 0, 0));
+    EXPECT_TRUE(render::shows(x + 0.0171f, y + 0.047f, 0, 0, 0));
 }
 
 }  // namespace

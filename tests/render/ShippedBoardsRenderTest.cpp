@@ -1,14 +1,8 @@
-// Every shipped level at its starting view in every shipped style: each cell shows its kind's image.
-//
-// A cell's top-left corner holds no number (clue sums sit bottom-left and top-right, digits at the
-// bottom centre), so the mean colour there must match the same corner of a reference cell of that
-// kind drawn alone, at the same pixel size, on the same background. A cell drawn without its image
-// shows the background (or a glyph texture) instead and is far off.
-#include <cstdlib>
+// Boards drawn in every style the game ships, from the built Data folder, as the player sees them:
+// every cell of every shipped level shows its kind's image, and the numbers of a small board land
+// inside their cells, each clue sum on its own side of the clue cell's diagonal.
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,52 +16,81 @@
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
 #include "puzzle/Tallix.h"
-#include "tests/unit/puzzle/PuzzleTestSupport.h"
+#include "tests/support/Boards.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
+using namespace testsupport;
+using render::frameHeight;
+using render::frameWidth;
 
 namespace {
 
-constexpr int cellPixels = 40;  // a cell at zoom 1 (0.05 units)
+using Frame = std::vector<uint8_t>;  // RGBA rows from the bottom
+
+Frame draw(CTallix& board, const CVisualStyle& style) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    forgetTextureBinding();
+    board.drawBoard(&style);
+    Frame frame(size_t(frameWidth) * frameHeight * 4);
+    glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
+}
+
+const uint8_t* pixelAt(const Frame& frame, int x, int y) { return &frame[(size_t(y) * frameWidth + size_t(x)) * 4]; }
+
+std::unique_ptr<CTallix> boardOf(const Bytes& file, float zoom, float centreY) {
+    auto board = std::make_unique<CTallix>();
+    EXPECT_TRUE(board->readLevel(file.data(), file.size()));
+    board->zoom = zoom;
+    board->centreX = 0.5f;
+    board->centreY = centreY;
+    return board;
+}
+
+// ---- each cell's image: the mean of its top-left corner, which holds no number ----------------
 
 struct Mean {
     float r = 0, g = 0, b = 0;
 };
 
-// The mean of the top-left corner of the cell whose top-left pixel is (x, yTop), y from the bottom.
-Mean cornerMean(const std::vector<uint8_t>& frame, int x, int yTop) {
+int cellLeftPixel(const CTallix& board, int column) {
+    return int(std::lround((board.left() + float(column) * board.cellEdge()) * frameWidth));
+}
+int cellTopPixel(const CTallix& board, int row) {  // counted from the bottom
+    return int(std::lround((board.top() - float(row) * board.cellEdge()) / 0.75f * frameHeight)) - 1;
+}
+
+Mean cornerMean(const Frame& frame, const CTallix& board, int column, int row) {
+    const int x = cellLeftPixel(board, column), yTop = cellTopPixel(board, row);
     Mean mean;
-    int n = 0;
     for (int dy = 4; dy < 14; ++dy)
         for (int dx = 4; dx < 14; ++dx) {
-            const uint8_t* p = &frame[(size_t(yTop - dy) * render::frameWidth + size_t(x + dx)) * 4];
-            mean.r += p[0], mean.g += p[1], mean.b += p[2], ++n;
+            const uint8_t* p = pixelAt(frame, x + dx, yTop - dy);
+            mean.r += p[0] / 100.0f, mean.g += p[1] / 100.0f, mean.b += p[2] / 100.0f;
         }
-    return {mean.r / n, mean.g / n, mean.b / n};
+    return mean;
 }
 
-std::vector<uint8_t> drawFrame(CTallix& board, const CVisualStyle& style) {
-    glClearColor(1.0f, 0.0f, 1.0f, 1.0f);  // magenta: nothing in the shipped art
-    glClear(GL_COLOR_BUFFER_BIT);
-    forgetTextureBinding();
-    board.drawBoard(&style);
-    std::vector<uint8_t> frame(size_t(render::frameWidth) * render::frameHeight * 4);
-    glReadPixels(0, 0, render::frameWidth, render::frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
-    return frame;
-}
+// ---- where numbers land: the pixels that differ between two frames -----------------------------
 
-// The pixel column of the cell's left edge and the pixel row (from the bottom) of its top edge.
-int cellLeftPixel(const CTallix& board, int column) {
-    return int(std::lround((board.left() + float(column) * board.cellEdge()) * render::frameWidth));
-}
-int cellTopPixel(const CTallix& board, int row) {
-    return int(std::lround((board.top() - float(row) * board.cellEdge()) / 0.75f * render::frameHeight)) - 1;
-}
+struct Place {
+    int column, row;
+    float fx, fy;  // inside the cell, 0..1 from its left and from its top
+};
 
-void placeAtStart(CTallix& board) {
-    board.zoom = 1.0f;
-    board.centreX = 0.5f;
-    board.centreY = 0.37f;
+std::vector<Place> differences(const Frame& a, const Frame& b, const CTallix& board) {
+    std::vector<Place> places;
+    for (int y = 0; y < frameHeight; ++y)
+        for (int x = 0; x < frameWidth; ++x)
+            for (int c = 0; c < 3; ++c) {
+                if (std::abs(int(pixelAt(a, x, y)[c]) - int(pixelAt(b, x, y)[c])) <= 24) continue;
+                float cx = ((float(x) + 0.5f) / frameWidth - board.left()) / board.cellEdge();
+                float cy = (board.top() - (float(y) + 0.5f) / frameHeight * 0.75f) / board.cellEdge();
+                places.push_back({int(std::floor(cx)), int(std::floor(cy)), cx - std::floor(cx), cy - std::floor(cy)});
+                break;
+            }
+    return places;
 }
 
 class ShippedBoardsRender : public render::GLContextTest {
@@ -75,66 +98,107 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
-        const char* gameDir = std::getenv("TALLIX_GAME_DIR");
-        ASSERT_TRUE(gameDir && fs::exists(fs::path(gameDir) / "Data/Styles/VisualStyles.ini"))
-            << "TALLIX_GAME_DIR must name the built game folder";
-        fs::current_path(gameDir);
-        baseDirectory = platform::currentDirectory() + L"\\";
+        useBuiltGameFolder();
         IniFile catalogue(baseDirectory + L"Data\\Styles\\VisualStyles.ini");
         for (int i = 0; i < catalogue.readInt(L"Styles", L"Count", 0); ++i)
             styleNames.push_back(catalogue.readString(L"Styles", std::to_wstring(i)));
-        for (const auto& entry : fs::directory_iterator(fs::path(gameDir) / "Data/Levels"))
-            if (entry.path().extension() == ".grd") levels.push_back(entry.path());
-        levels.push_back(fs::path(TALLIX_SOURCE_DIR) / "tests/render/data/Summit-before.grd");
-    }
-
-    // Reference corners of each kind, from a small board drawn on the same background.
-    std::vector<Mean> referenceMeans(const CVisualStyle& style) {
-        puzzletest::Bytes file = puzzletest::levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"});
-        CTallix reference;
-        reference.readLevel(file.data(), file.size());
-        placeAtStart(reference);
-        std::vector<uint8_t> frame = drawFrame(reference, style);
-        auto at = [&](int c, int r) { return cornerMean(frame, cellLeftPixel(reference, c), cellTopPixel(reference, r)); };
-        std::vector<Mean> means(4);
-        means[kindClue] = at(1, 0);
-        means[kindPlayable] = at(1, 1);
-        means[kindUnused] = at(0, 0);
-        means[kindFixed] = at(2, 1);
-        return means;
     }
 
     CTextureCache cache;
     std::vector<std::wstring> styleNames;
-    std::vector<fs::path> levels;
 };
 
 }  // namespace
 
-TEST_F(ShippedBoardsRender, EveryCellShowsItsKindsImage) {
+// Each cell's corner matches the same corner of a reference cell of its kind drawn alone at the
+// same size on the same background; a cell drawn without its image shows the magenta background
+// (or a glyph texture) and is far off. Summit-before.grd is an old grid whose clue cells, after
+// unused ones, were once drawn transparent.
+TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
+    std::vector<fs::path> levels;
+    for (const auto& entry : fs::directory_iterator(fs::current_path() / "Data/Levels"))
+        if (entry.path().extension() == ".grd") levels.push_back(entry.path());
+    levels.push_back(fs::path(TALLIX_SOURCE_DIR) / "tests/render/data/Summit-before.grd");
     ASSERT_GE(styleNames.size(), 3u);
     ASSERT_GE(levels.size(), 61u);
+    glClearColor(1.0f, 0.0f, 1.0f, 1.0f);  // magenta: nothing in the shipped art
     for (const std::wstring& name : styleNames) {
         CVisualStyle style(name, cache);
-        std::vector<Mean> reference = referenceMeans(style);
+        auto reference = boardOf(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
+        Frame referenceFrame = draw(*reference, style);
+        Mean expected[4];
+        expected[kindClue] = cornerMean(referenceFrame, *reference, 1, 0);
+        expected[kindPlayable] = cornerMean(referenceFrame, *reference, 1, 1);
+        expected[kindUnused] = cornerMean(referenceFrame, *reference, 0, 0);
+        expected[kindFixed] = cornerMean(referenceFrame, *reference, 2, 1);
         for (const fs::path& level : levels) {
-            CTallix board;
-            std::ifstream in(level, std::ios::binary);
-            puzzletest::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            ASSERT_TRUE(board.readLevel(bytes.data(), bytes.size())) << level;
-            placeAtStart(board);
-            std::vector<uint8_t> frame = drawFrame(board, style);
-            for (int row = 0; row < board.height; ++row)
-                for (int column = 0; column < board.width; ++column) {
-                    int x = cellLeftPixel(board, column), yTop = cellTopPixel(board, row);
-                    ASSERT_TRUE(x >= 0 && x + cellPixels <= render::frameWidth && yTop < render::frameHeight &&
-                                yTop >= cellPixels) << level << " does not fit the frame at its starting view";
-                    Mean seen = cornerMean(frame, x, yTop), expected = reference[board.cellAt(column, row)->kind];
-                    float off = std::abs(seen.r - expected.r) + std::abs(seen.g - expected.g) +
-                                std::abs(seen.b - expected.b);
-                    EXPECT_LT(off, 12.0f) << platform::toUtf8(name) << " " << level.filename() << " column " << column
-                                          << " row " << row << " kind " << board.cellAt(column, row)->kind;
+            auto board = boardOf(readBytes(level), 1.0f, 0.37f);
+            ASSERT_TRUE(cellLeftPixel(*board, 0) >= 0 && cellLeftPixel(*board, board->width) <= frameWidth &&
+                        cellTopPixel(*board, 0) < frameHeight && cellTopPixel(*board, board->height) >= 0)
+                << level << " does not fit the frame at its starting view";
+            Frame frame = draw(*board, style);
+            for (int row = 0; row < board->height; ++row)
+                for (int column = 0; column < board->width; ++column) {
+                    const int kind = board->cellAt(column, row)->kind;
+                    Mean seen = cornerMean(frame, *board, column, row);
+                    float off = std::abs(seen.r - expected[kind].r) + std::abs(seen.g - expected[kind].g) +
+                                std::abs(seen.b - expected[kind].b);
+                    EXPECT_LT(off, 12.0f) << platform::toUtf8(name) << " " << level.filename() << " column "
+                                          << column << " row " << row << " kind " << kind;
                 }
         }
+    }
+}
+
+// A 3 x 3 board at zoom 4 (cells of 160 pixels): clues with a down sum only along the top and an
+// across sum only down the left, digits 8, 9 and 7 and marks 1, 5 and 9 in the playable cells.
+// What a number draws is what changes when it is added.
+TEST_F(ShippedBoardsRender, NumbersLandInsideTheirCells) {
+    ASSERT_GE(styleNames.size(), 3u);
+    auto small = [](bool clueSums, bool digits) {
+        std::string down = clueSums ? "0\\17" : "0\\0", across = clueSums ? "16\\0" : "0\\0";
+        auto board = boardOf(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f, 0.375f);
+        if (digits) {
+            enter(playable(*board, 1, 1), 8);
+            enter(playable(*board, 2, 1), 9);
+            enter(playable(*board, 1, 2), 7);
+            PCellActive& marked = playable(*board, 2, 2);
+            marked.marks[0] = marked.marks[4] = marked.marks[8] = true;
+        }
+        return board;
+    };
+    auto bare = small(false, false), sums = small(true, false), filled = small(true, true);
+    for (const std::wstring& name : styleNames) {
+        SCOPED_TRACE(platform::toUtf8(name));
+        CVisualStyle style(name, cache);
+        Frame bareFrame = draw(*bare, style), sumsFrame = draw(*sums, style), filledFrame = draw(*filled, style);
+
+        // Clue sums: inside their clue cell, the down sum below the diagonal, the across sum above.
+        int down = 0, across = 0, strays = 0;
+        for (const Place& p : differences(bareFrame, sumsFrame, *bare)) {
+            bool topClue = p.row == 0 && p.column >= 1 && p.column <= 2;
+            bool leftClue = p.column == 0 && p.row >= 1 && p.row <= 2;
+            if (topClue && p.fy > p.fx) ++down;
+            else if (leftClue && p.fy < p.fx) ++across;
+            else ++strays;
+        }
+        EXPECT_GT(down, 200);
+        EXPECT_GT(across, 200);
+        EXPECT_EQ(strays, 0) << "clue-sum pixels outside their half of a clue cell";
+
+        // Digits and marks: inside the playable cells that hold them, digits filling a good part.
+        int inCell[3][3] = {};
+        int outside = 0;
+        for (const Place& p : differences(sumsFrame, filledFrame, *bare)) {
+            if (p.column >= 1 && p.column <= 2 && p.row >= 1 && p.row <= 2) ++inCell[p.column][p.row];
+            else ++outside;
+        }
+        EXPECT_EQ(outside, 0) << "digit or mark pixels outside the playable cells";
+        const int cellPixels = 160 * 160;
+        EXPECT_GT(inCell[1][1], cellPixels / 20);  // 8
+        EXPECT_GT(inCell[2][1], cellPixels / 20);  // 9
+        EXPECT_GT(inCell[1][2], cellPixels / 20);  // 7
+        EXPECT_GT(inCell[2][2], 100);              // marks 1, 5 and 9
+        EXPECT_LT(inCell[2][2], inCell[1][1]);     // marks are smaller than digits
     }
 }

@@ -1,14 +1,15 @@
 // What the menu screen puts on the frame: button looks and where the confirmation box stands.
 #include "ui/UI.h"
 
-#include <fstream>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/MainFont.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
+#include "tests/support/DdsWriter.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
-        render::writeBgraDds(folder / "Data/White.dds", {render::solidBgra(4, 4, {255, 255, 255, 255})});
+        testsupport::writeBgraDds(folder / "Data/White.dds", {testsupport::solidBgra(4, 4, {255, 255, 255, 255})});
         white = cache.getTexture(L"Data\\White.dds");
         font = std::make_unique<CMainFont>(white, L"Data\\MainFont.ini");
     }
@@ -48,14 +49,14 @@ TEST_F(UiRender, DisabledTexturedButtonIsGreyInEveryState) {
     ASSERT_NE(white, 0u);
     uiButton enabled = texturedButton();
     enabled.draw();
-    EXPECT_TRUE(render::colourNear(render::probe(0.3f, 0.45f), 255, 255, 255));
+    EXPECT_TRUE(render::shows(0.3f, 0.45f, 255, 255, 255));
     glClear(GL_COLOR_BUFFER_BIT);
     uiButton disabled = texturedButton();
     disabled.enabled = false;
     disabled.state = uiButton::hover;
     disabled.draw();
-    EXPECT_TRUE(render::colourNear(render::probe(0.3f, 0.45f), 64, 64, 64));
-    EXPECT_TRUE(render::colourNear(render::probe(0.41f, 0.45f), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.3f, 0.45f, 64, 64, 64));
+    EXPECT_TRUE(render::shows(0.41f, 0.45f, 0, 0, 0));
 }
 
 // Without a texture only the label shows, in the colour of the state; disabled, at a third of its
@@ -78,58 +79,47 @@ TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
         button.enabled = look.enabled;
         button.caption = look.caption;
         button.draw();
-        EXPECT_TRUE(render::colourNear(render::probe(0.21f, inside), 0, look.green, 0)) << look.enabled << look.caption;
+        EXPECT_TRUE(render::shows(0.21f, inside, 0, look.green, 0)) << look.enabled << look.caption;
     }
-    EXPECT_TRUE(render::colourNear(render::probe(0.21f + button.width + 0.01f, inside), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.21f + button.width + 0.01f, inside, 0, 0, 0));
     button.visible = false;
     glClear(GL_COLOR_BUFFER_BIT);
     button.draw();
-    EXPECT_TRUE(render::colourNear(render::probe(0.21f, inside), 0, 0, 0));
+    EXPECT_TRUE(render::shows(0.21f, inside, 0, 0, 0));
 }
 
-class ConfirmationRender : public UiRender {
-protected:
-    void SetUp() override {
-        UiRender::SetUp();
-        if (HasFatalFailure()) return;
+// The box's fill, (0.2, 0.2, 0.2) at alpha 0.9 over black, just inside each edge and nothing just
+// outside. A short message gets the minimum box (x 0.35 to 0.65, y 0.27 to 0.47) with the message
+// in white a little above the middle; 40 glyphs at scale 0.6 are 0.46875 wide, half of that plus
+// 0.05 each side of 0.5 (x 0.216 to 0.784), and the hidden CANCEL draws nothing at its place.
+TEST_F(UiRender, ConfirmationBoxFitsItsMessage) {
+    struct Probe {
+        float x, y;
+        int grey;
+    };
+    struct Case {
+        std::string message;
+        int32_t mode, action;
+        std::vector<Probe> probes;
+    };
+    const Case cases[] = {
+        {"Reset puzzle???", confirmYesCancel, actionReset,
+         {{0.36f, 0.30f, 46}, {0.34f, 0.30f, 0}, {0.64f, 0.30f, 46}, {0.66f, 0.30f, 0}, {0.36f, 0.46f, 46},
+          {0.36f, 0.48f, 0}, {0.36f, 0.28f, 46}, {0.36f, 0.26f, 0}, {0.5f, 0.41f, 255}}},
+        {std::string(40, 'W'), confirmOk, actionResultSeen,
+         {{0.225f, 0.30f, 46}, {0.205f, 0.30f, 0}, {0.775f, 0.30f, 46}, {0.795f, 0.30f, 0}, {0.55f, 0.36f, 46}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        glClear(GL_COLOR_BUFFER_BIT);
+        UI ui;
         ui.font = font.get();
         ui.buildMenus();
         ui.currentPage = &ui.pageGame;  // "Retire", bottom left: clear of the box
+        ui.showConfirmation(c.message, c.mode, c.action);
+        ui.draw();
+        for (const Probe& p : c.probes) EXPECT_TRUE(render::shows(p.x, p.y, p.grey, p.grey, p.grey));
     }
-
-    // The fill: (0.2, 0.2, 0.2) at alpha 0.9 over black.
-    static testing::AssertionResult filled(float x, float y) { return render::colourNear(render::probe(x, y), 46, 46, 46); }
-    static testing::AssertionResult clear(float x, float y) { return render::colourNear(render::probe(x, y), 0, 0, 0); }
-
-    UI ui;
-};
-
-// A short message gets the minimum box: x 0.35 to 0.65, y 0.27 to 0.47.
-TEST_F(ConfirmationRender, ShortMessageGetsTheMinimumBox) {
-    ui.showConfirmation("Reset puzzle???", confirmYesCancel, actionReset);
-    ui.draw();
-    EXPECT_TRUE(filled(0.36f, 0.30f));
-    EXPECT_TRUE(clear(0.34f, 0.30f));
-    EXPECT_TRUE(filled(0.64f, 0.30f));
-    EXPECT_TRUE(clear(0.66f, 0.30f));
-    EXPECT_TRUE(filled(0.36f, 0.46f));
-    EXPECT_TRUE(clear(0.36f, 0.48f));
-    EXPECT_TRUE(filled(0.36f, 0.28f));
-    EXPECT_TRUE(clear(0.36f, 0.26f));
-    // the message, white, centred on 0.5 a little above the middle
-    EXPECT_TRUE(render::colourNear(render::probe(0.5f, 0.41f), 255, 255, 255));
-}
-
-// 40 glyphs at scale 0.6 are 0.46875 wide: half-width 0.234 + 0.05, so x 0.216 to 0.784.
-TEST_F(ConfirmationRender, LongMessageWidensTheBox) {
-    ui.showConfirmation(std::string(40, 'W'), confirmOk, actionResultSeen);
-    ui.draw();
-    EXPECT_TRUE(filled(0.225f, 0.30f));
-    EXPECT_TRUE(clear(0.205f, 0.30f));
-    EXPECT_TRUE(filled(0.775f, 0.30f));
-    EXPECT_TRUE(clear(0.795f, 0.30f));
-    // the hidden CANCEL draws nothing at its place
-    EXPECT_TRUE(filled(0.55f, 0.36f));
 }
 
 }  // namespace

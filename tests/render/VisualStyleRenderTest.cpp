@@ -1,12 +1,16 @@
+// What a style holds on the GL side: medal images shared by every style, each image file loaded
+// once, and the display lists of its fonts deleted with it.
 #include "gfx/VisualStyle.h"
 
-#include <fstream>
 #include <memory>
 
-#include "tests/support/DdsWriter.h"
 #include "GLContext.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
+#include "tests/support/DdsWriter.h"
+#include "tests/support/TestFiles.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -15,18 +19,16 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
-        render::DdsLevel white = render::solidBgra(4, 4, {255, 255, 255, 255});
-        for (const char* file : {"MedalGold.dds", "MedalSilver.dds", "MedalBronze.dds", "MedalNone.dds"})
-            render::writeBgraDds(folder / "Data" / file, {white});
+        const DdsLevel white = solidBgra(4, 4, {255, 255, 255, 255});
+        for (const char* medal : {"Gold", "Silver", "Bronze", "None"})
+            writeBgraDds(folder / "Data" / (std::string("Medal") + medal + ".dds"), {white});
         for (const char* style : {"Wood", "Ice"}) {
-            std::filesystem::path dir = folder / "Data/Styles" / style;
-            render::writeBgraDds(dir / "Cell.dds", {white});
-            render::writeBgraDds(dir / "Unused.dds", {white});
-            render::writeBgraDds(dir / "Glyphs.dds", {white});
-            std::ofstream(dir / "Digits.ini") << "[global]\nmap=Glyphs.dds\n";
-            std::ofstream(dir / "Style.ini")
-                << "[Cells]\nCellActiveMap=Cell.dds\nCellHandleMap=Cell.dds\nCellUnusedMap=Unused.dds\n"
-                   "[Fonts]\nFontActive=Digits.ini\nFontHandle=Digits.ini\nFontLocked=Fixed.ini\n";
+            const fs::path dir = folder / "Data/Styles" / style;
+            for (const char* image : {"Cell.dds", "Unused.dds", "Glyphs.dds"}) writeBgraDds(dir / image, {white});
+            writeText(dir / "Digits.ini", "[global]\nmap=Glyphs.dds\n");
+            writeText(dir / "Style.ini",
+                      "[Cells]\nCellActiveMap=Cell.dds\nCellHandleMap=Cell.dds\nCellUnusedMap=Unused.dds\n"
+                      "[Fonts]\nFontActive=Digits.ini\nFontHandle=Digits.ini\nFontLocked=Fixed.ini\n");
         }
     }
 
@@ -53,8 +55,7 @@ TEST_F(CVisualStyleRender, StylesShareMedalsAndCachedImages) {
 TEST_F(CVisualStyleRender, DestructionDeletesTheListsOfEachFont) {
     auto style = std::make_unique<CVisualStyle>(L"Wood", cache);
     ASSERT_EQ(style->fontCount(), 2u);
-    uint32_t shared = style->activeFont()->uprightList(0);
-    uint32_t locked = style->lockedFont()->uprightList(0);
+    const uint32_t shared = style->activeFont()->uprightList(0), locked = style->lockedFont()->uprightList(0);
     ASSERT_TRUE(glIsList(shared));
     ASSERT_TRUE(glIsList(locked + CStyleFont::listCount - 1));
     style.reset();

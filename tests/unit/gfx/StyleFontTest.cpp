@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "GfxTestFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
-class CStyleFontTest : public gfxtest::FolderTest {
+class CStyleFontTest : public testsupport::GameFolderTest {
 protected:
     CStyleFont metrics(const std::wstring& iniName) { return CStyleFont(readStyleFontDescription(iniName)); }
 };
@@ -25,9 +25,9 @@ TEST_F(CStyleFontTest, MissingFileGivesDefaultMetricsAndNoShadow) {
 }
 
 TEST_F(CStyleFontTest, ReadsMetricsWidthsAndShadowComponentByComponent) {
-    gfxtest::writeText(folder, "S/Digits.ini",
-                       "[global]\nshadow=Shadow.dds\nshadowDelta.X=0.004\nshadowColor.A=0.5\n"
-                       "width=256\nheight=128\ndeltaW=2\nblocksize=32\n[charset]\n1=6\n7=40\n");
+    testsupport::writeText(folder / "S/Digits.ini",
+                           "[global]\nshadow=Shadow.dds\nshadowDelta.X=0.004\nshadowColor.A=0.5\n"
+                           "width=256\nheight=128\ndeltaW=2\nblocksize=32\n[charset]\n1=6\n7=40\n");
     CStyleFont font = metrics(L"S\\Digits.ini");
     EXPECT_FLOAT_EQ(font.glyphHeight(), 32.0f / 256.0f);
     EXPECT_FLOAT_EQ(font.width(1), 8.0f / 256.0f);
@@ -41,7 +41,7 @@ TEST_F(CStyleFontTest, ReadsMetricsWidthsAndShadowComponentByComponent) {
 
 // A texture side of 0 would make every metric infinite; negative sides would mirror the glyphs.
 TEST_F(CStyleFontTest, ZeroOrNegativeTextureSidesKeep512) {
-    gfxtest::writeText(folder, "S/Zero.ini", "[global]\nwidth=0\nheight=-64\n");
+    testsupport::writeText(folder / "S/Zero.ini", "[global]\nwidth=0\nheight=-64\n");
     StyleFontDescription description = readStyleFontDescription(L"S\\Zero.ini");
     EXPECT_EQ(description.width, 512);
     EXPECT_EQ(description.height, 512);

@@ -4,19 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include "GfxTestFiles.h"
 #include "gfx/TextureCache.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
 // Builds fonts without GL and remembers which description files were asked for.
-class CVisualStyleTest : public gfxtest::FolderTest {
+class CVisualStyleTest : public testsupport::GameFolderTest {
 protected:
     CVisualStyle load(const std::wstring& name) {
         return CVisualStyle(name, cache, [this](CTextureCache&, const std::wstring& iniName) {
             requested.push_back(iniName);
             return std::make_unique<CStyleFont>(readStyleFontDescription(iniName));
         });
+    }
+    void writeStyle(const char* name, const std::string& text) {
+        testsupport::writeText(folder / "Data/Styles" / name / "Style.ini", text);
     }
 
     CTextureCache cache;  // only ever asked for files that do not exist: no GL needed
@@ -25,24 +28,20 @@ protected:
 
 }  // namespace
 
-TEST_F(CVisualStyleTest, FontKeysNamingOneFileShareOneFont) {
-    gfxtest::writeText(folder, "Data/Styles/Wood/Style.ini",
-                       "[Fonts]\nFontActive=Digits.ini\nFontHandle=Digits.ini\nFontLocked=Fixed.ini\n");
-    CVisualStyle style = load(L"Wood");
-    EXPECT_EQ(style.activeFont(), style.handleFont());
-    EXPECT_NE(style.activeFont(), style.lockedFont());
-    EXPECT_EQ(style.fontCount(), 2u);
-    EXPECT_EQ(requested, (std::vector<std::wstring>{L"Data\\Styles\\Wood\\Digits.ini",
-                                                    L"Data\\Styles\\Wood\\Fixed.ini"}));
-}
+// Font keys naming one file share one font; names that differ in case are two files.
+TEST_F(CVisualStyleTest, EachFontFileIsLoadedOnce) {
+    writeStyle("Wood", "[Fonts]\nFontActive=Digits.ini\nFontHandle=Digits.ini\nFontLocked=Fixed.ini\n");
+    writeStyle("Ice", "[Fonts]\nFontActive=Digits.ini\nFontHandle=digits.ini\nFontLocked=Digits.ini\n");
+    CVisualStyle wood = load(L"Wood");
+    EXPECT_EQ(wood.activeFont(), wood.handleFont());
+    EXPECT_NE(wood.activeFont(), wood.lockedFont());
+    EXPECT_EQ(wood.fontCount(), 2u);
+    EXPECT_EQ(requested, (std::vector<std::wstring>{L"Data\\Styles\\Wood\\Digits.ini", L"Data\\Styles\\Wood\\Fixed.ini"}));
 
-TEST_F(CVisualStyleTest, FontNamesDifferingInCaseAreTwoFonts) {
-    gfxtest::writeText(folder, "Data/Styles/Wood/Style.ini",
-                       "[Fonts]\nFontActive=Digits.ini\nFontHandle=digits.ini\nFontLocked=Digits.ini\n");
-    CVisualStyle style = load(L"Wood");
-    EXPECT_NE(style.activeFont(), style.handleFont());
-    EXPECT_EQ(style.activeFont(), style.lockedFont());
-    EXPECT_EQ(style.fontCount(), 2u);
+    CVisualStyle ice = load(L"Ice");
+    EXPECT_NE(ice.activeFont(), ice.handleFont());
+    EXPECT_EQ(ice.activeFont(), ice.lockedFont());
+    EXPECT_EQ(ice.fontCount(), 2u);
 }
 
 TEST_F(CVisualStyleTest, MissingStyleGivesDefaultsAndOneSharedDefaultFont) {
@@ -61,8 +60,7 @@ TEST_F(CVisualStyleTest, MissingStyleGivesDefaultsAndOneSharedDefaultFont) {
 }
 
 TEST_F(CVisualStyleTest, ReadsSizesFlagsAndColoursComponentByComponent) {
-    gfxtest::writeText(folder, "Data/Styles/Wood/Style.ini",
-                       "[Fonts]\nFontActiveSize=0.8\nFontLockedSize=1.25\nFontHandleItalic=1\n"
+    writeStyle("Wood", "[Fonts]\nFontActiveSize=0.8\nFontLockedSize=1.25\nFontHandleItalic=1\n"
                        "FontActiveShadow=yes\nFontLockedItalic=0\nFontActiveColor.R=0\n"
                        "FontActiveColorUnCorrect.R=1\nFontActiveColorUnCorrect.G=0.2\n"
                        "FontActiveColorUnCorrect.B=0.2\nFontLockedColor.A=0.5\n");

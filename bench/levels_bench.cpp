@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "tools/levels/Generator.h"
+#include "solver/Generator.h"
 #include "tools/levels/LevelLoader.h"
-#include "tools/levels/Solver.h"
+#include "solver/Solver.h"
 
 using namespace levels;
 

@@ -8,6 +8,7 @@
 #include "game/Backdrop.h"
 #include "game/GameSettings.h"
 #include "game/LevelCatalogue.h"
+#include "game/LevelMaker.h"
 #include "game/StyleCatalogue.h"
 #include "gfx/MainFont.h"
 #include "gfx/TextureCache.h"
@@ -148,6 +149,8 @@ void CGame::loadGameSettings() {
     GameSettings values = readGameSettings(settingsFile());
     visualStyle = values.visualStyle;
     panel->viewIndex = usableIndex(values.viewStyle, viewStyleCount);
+    newPuzzleSize = values.newPuzzleSize;
+    newPuzzleDifficulty = values.newPuzzleDifficulty;
 }
 
 // Out-of-range settings and an empty catalogue fall back to the first style (or none at all), so
@@ -163,6 +166,8 @@ void CGame::saveGameSettings() const {
     GameSettings values;
     values.visualStyle = visualStyle;
     values.viewStyle = panel ? panel->viewIndex : 0;
+    values.newPuzzleSize = newPuzzleSize;
+    values.newPuzzleDifficulty = newPuzzleDifficulty;
     writeGameSettings(settingsFile(), values);
 }
 
@@ -176,6 +181,7 @@ CVisualStyle* CGame::currentStyle() const {
 // A solved board whose medal is showing has had its result recorded and its saved game removed:
 // saving it again would offer a finished board to resume.
 CGame::~CGame() {
+    levelMaker_.reset();  // told to stop and joined before anything it could outlive goes
     if (screen == GameScreen::Playing && activePuzzle && !resultRecorded_ && activePuzzle->hasEntries())
         activePuzzle->saveGame();
     saveGameSettings();

@@ -26,11 +26,13 @@ class CTallix;
 class CTextureCache;
 class CVisualStyle;
 class PPopUp;
+class CLevelMaker;
 class UI;
 class Widget;
 class CGame;
 
-enum class GameScreen : int32_t { Playing = 0, MainMenu = 1, LevelSelect = 2 };
+// NewPuzzle: the chooser of a new level over the level page, and the wait while it is made.
+enum class GameScreen : int32_t { Playing = 0, MainMenu = 1, LevelSelect = 2, NewPuzzle = 3 };
 
 constexpr size_t pageSlotCount = 6;  // three columns, two rows
 
@@ -72,6 +74,16 @@ public:
     void openHelp();
     void closeHelp();
     bool isHelpOpen() const { return helpOpen_; }
+
+    // GameNewPuzzle.cpp: the chooser of a new level and its making on a worker thread.
+    void openChooser();
+    void chooseSize(int size);
+    void chooseDifficulty(int difficulty);
+    void makePuzzle();    // seeded from the clock
+    void cancelPuzzle();  // back to the chooser at once; the worker stops on its own
+    void closeChooser();
+    int32_t newPuzzleSize = 0;        // 0 Small, 1 Medium, 2 Large; remembered in the settings
+    int32_t newPuzzleDifficulty = 1;  // 1 to 5
 
     CVisualStyle* currentStyle() const;  // null only when no style is installed
     std::string pageCaption() const;     // "Page 1/3"
@@ -124,6 +136,8 @@ private:
     void settlePlayTime();          // before the clock stops
     void restartPlayTimeIfRunning();  // after it may go on
     void drawPausedPanel();         // GameDraw.cpp
+    void pollPuzzleMaker();         // GameNewPuzzle.cpp: opens the level once it is made
+    void openMadeLevel(const std::wstring& name);
 
     SolvedCheck solvedCheck_;
     bool resultRecorded_ = false;  // the board in play was solved and its medal shown
@@ -132,4 +146,5 @@ private:
     bool helpOpen_ = false;
     bool active_ = true;              // the window has the focus and is not minimised
     bool swallowRelease_ = false;     // the release of a click that closed the help or ended a pause
+    std::unique_ptr<CLevelMaker> levelMaker_;
 };

@@ -33,12 +33,15 @@ void band(float bottom, float top) {
 
 }  // namespace
 
+// A level made in the meantime opens before the frame is drawn: the screen may change here.
 void CGame::draw() {
+    if (screen == GameScreen::NewPuzzle) pollPuzzleMaker();
     backdrop->draw();
     switch (screen) {
     case GameScreen::MainMenu: break;
     case GameScreen::LevelSelect: drawLevelPage(); break;
     case GameScreen::Playing: drawPlay(); break;
+    case GameScreen::NewPuzzle: drawLevelPage(); break;
     }
     ui->draw();
     drawBands();

@@ -60,7 +60,8 @@ bool CGame::buttonUp(float x, float y, int button) {
             break;
         }
         break;
-    case GameScreen::MainMenu: break;
+    case GameScreen::MainMenu:
+    case GameScreen::NewPuzzle: break;
     }
     return false;
 }

@@ -1,6 +1,8 @@
 // Reading and writing the two remembered game settings.
 #include "game/GameSettings.h"
 
+#include <algorithm>
+
 #include "app/IniFile.h"
 
 namespace {
@@ -13,12 +15,16 @@ GameSettings readGameSettings(const IniFile& settings) {
     GameSettings values;
     values.visualStyle = settings.readInt(section, L"VisualStyle", 0);
     values.viewStyle = settings.readInt(section, L"ViewStyle", 0);
+    values.newPuzzleSize = std::clamp(settings.readInt(section, L"NewPuzzleSize", 0), 0, 2);
+    values.newPuzzleDifficulty = std::clamp(settings.readInt(section, L"NewPuzzleDifficulty", 1), 1, 5);
     return values;
 }
 
 void writeGameSettings(const IniFile& settings, const GameSettings& values) {
     settings.writeInt(section, L"VisualStyle", values.visualStyle);
     settings.writeInt(section, L"ViewStyle", values.viewStyle);
+    settings.writeInt(section, L"NewPuzzleSize", values.newPuzzleSize);
+    settings.writeInt(section, L"NewPuzzleDifficulty", values.newPuzzleDifficulty);
 }
 
 int32_t usableIndex(int32_t index, size_t count) {

@@ -15,10 +15,12 @@ constexpr std::array<float, viewStyleCount> viewOpacities{0.0f, 1.0f, 0.4f};
 struct GameSettings {
     int32_t visualStyle = 0;  // `VisualStyle`: index into the style catalogue
     int32_t viewStyle = 0;    // `ViewStyle`: one of ViewStyle
+    int32_t newPuzzleSize = 0;        // `NewPuzzleSize`: the chooser's last size, 0 to 2
+    int32_t newPuzzleDifficulty = 1;  // `NewPuzzleDifficulty`: its last difficulty, 1 to 5
 };
 
-// Both keys read as integers with default 0; values are taken as stored, range checks are the
-// caller's (usableIndex).
+// The style and view read as integers with default 0, values taken as stored (range checks are
+// the caller's, usableIndex); the chooser's choices are brought into their ranges.
 GameSettings readGameSettings(const IniFile& settings);
 void writeGameSettings(const IniFile& settings, const GameSettings& values);  // decimal integers
 

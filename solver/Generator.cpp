@@ -44,7 +44,7 @@ bool attempt(const GeneratorOptions& options, const Difficulty& profile, bool st
     for (tries = 0; tries < maxFillTries; ++tries) {
         if (!filler.fill(digits)) continue;
         CRepairer repairer(pattern, digits, profile.technique, strict, random);
-        if (!repairer.repair(maxRepairs, repairs)) continue;
+        if (!repairer.repair(maxRepairs, repairs, options.stop)) continue;
         result = {levelFromDigits(pattern, repairer.digits()), repairer.digits(), repairer.grade()};
         return true;
     }
@@ -106,12 +106,13 @@ bool generateLevel(const GeneratorOptions& options, GeneratedLevel& level) {
     level = GeneratedLevel();
     Candidate found;
     bool done = false;
-    while (!done && level.attempts < maxAttempts) {
+    auto stopped = [&] { return options.stop && options.stop->load(std::memory_order_relaxed); };
+    while (!done && level.attempts < maxAttempts && !stopped()) {
         const bool strict = level.attempts < strictAttempts;
         ++level.attempts;
         done = attempt(options, profile, strict, random, found, level.repairs);
     }
-    if (!done) return false;
+    if (!done || stopped()) return false;
     level.grid = std::move(found.grid);
     level.solution = found.digits;
     addFixedCells(level.grid, level.solution, options.fixedCells, random);

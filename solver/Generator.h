@@ -7,6 +7,7 @@
 // The same options give the same level: all randomness comes from the seed.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct GeneratorOptions {
     int fixedCells = 0;   // given digits added to the finished level
     std::vector<bool> keepUnused = {};  // per cell (y * width + x): cells the level must leave
                                         // unused, e.g. where the game draws over them; empty = none
+    const std::atomic<bool>* stop = nullptr;  // when set (by another thread), generation gives up
+                                              // within a repair round, a few milliseconds
 };
 
 struct Difficulty {
@@ -44,8 +47,8 @@ struct GeneratedLevel {
     int repairs = 0;            // repair rounds over all attempts
 };
 
-// False when no attempt produced a level (board too small or too narrow for the difficulty) or
-// keepUnused is neither empty nor one entry per cell.
+// False when no attempt produced a level (board too small or too narrow for the difficulty),
+// keepUnused is neither empty nor one entry per cell, or `stop` was set.
 bool generateLevel(const GeneratorOptions& options, GeneratedLevel& level);
 
 // The level of a pattern and its digits: clue sums, kinds, and the given digits of fixed cells.

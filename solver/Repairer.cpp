@@ -116,10 +116,11 @@ int CRepairer::tryMove(const Move& move) {
     return result;
 }
 
-bool CRepairer::repair(int maxRounds, int& rounds) {
+bool CRepairer::repair(int maxRounds, int& rounds, const std::atomic<bool>* stop) {
     if (model_.start.empty()) return false;
     int current = measure();
     for (int round = 0; round < maxRounds; ++round) {
+        if (stop && stop->load(std::memory_order_relaxed)) return false;
         if (wantedDecides(current)) return true;
         std::vector<Move> moves = candidateMoves();
         if (moves.empty()) return false;

@@ -12,6 +12,8 @@
 // patched rather than rebuilt.
 #pragma once
 
+#include <atomic>
+
 #include <vector>
 
 #include "solver/Grader.h"
@@ -28,7 +30,8 @@ public:
               CRandom& random);
 
     // True when the wanted technique decides every cell; `rounds` counts the rounds taken.
-    bool repair(int maxRounds, int& rounds);
+    // `stop`, when given, is read before every round: once set, the repair gives up.
+    bool repair(int maxRounds, int& rounds, const std::atomic<bool>* stop = nullptr);
     const std::vector<int>& digits() const { return digits_; }  // per grid cell
     const Grade& grade() const { return grade_; }               // of the repaired level
 

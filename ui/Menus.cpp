@@ -57,6 +57,7 @@ void UI::buildMenus() {
     addButton(pageLevels, "<<", 0.05f, 0.4f, menuScale, actionPreviousPage);
     addButton(pageLevels, ">>", 0.95f, 0.4f, menuScale, actionNextPage);
     addButton(pageLevels, "Back", 0.02f, 0.15f, menuScale, actionBack);
+    buildNewPuzzlePages();
 
     addButton(pageGame, "Retire", startingView::retireLeft, startingView::retireTop, startingView::retireScale,
               actionRetire)
@@ -117,7 +118,23 @@ void UI::doAction(int32_t code) {
     case actionHelp:
         if (game) game->openHelp();
         break;
-    default: break;
+    case actionNewPuzzle:
+        if (game) game->openChooser();
+        break;
+    case actionGenerate:
+        if (game) game->makePuzzle();
+        break;
+    case actionCancelMaking:
+        if (game) game->cancelPuzzle();
+        break;
+    case actionCloseChooser:
+        if (game) game->closeChooser();
+        break;
+    default:
+        if (game && code >= actionFirstSize && code < actionFirstSize + 3) game->chooseSize(code - actionFirstSize);
+        if (game && code >= actionFirstDifficulty && code < actionFirstDifficulty + 5)
+            game->chooseDifficulty(code - actionFirstDifficulty + 1);
+        break;
     }
     refreshPagingButtons();
     confirmationOpen = false;

@@ -104,6 +104,7 @@ bool UI::keyAnswer(const platform::Event& press) {
 // ---- drawing ----------------------------------------------------------------------------------
 
 void UI::draw() {
+    if (currentPage == &pageChooser || currentPage == &pageMaking) drawChooserPanel();
     if (confirmationOpen) drawConfirmation();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (auto& element : *currentPage) element->draw();

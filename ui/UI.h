@@ -31,6 +31,12 @@ enum Action : int32_t {
     actionHomePage = 12,
     actionFeedback = 13,
     actionHelp = 14,
+    actionNewPuzzle = 15,      // "New puzzle" on the level page: the chooser
+    actionGenerate = 16,
+    actionCancelMaking = 17,
+    actionCloseChooser = 18,
+    actionFirstSize = 20,      // 20, 21, 22: Small, Medium, Large
+    actionFirstDifficulty = 31,  // 31 to 35: difficulty 1 to 5
 };
 
 // Layouts of the confirmation box.
@@ -72,6 +78,10 @@ public:
     void buildMenus();
     void doAction(int32_t code);
     void showGamePage() { currentPage = &pageGame; }  // a level was opened
+    // NewPuzzlePages.cpp: the chooser with the given choices lit, or the page shown while the
+    // level is made under `caption`.
+    void showChooser(int size, int difficulty);
+    void showMaking(const std::string& caption);
     void refreshPagingButtons();  // on the level screen: "<<" and ">>" enabled where they lead somewhere
 
     const CMainFont* font = nullptr;  // set by the controller before buildMenus; not owned
@@ -80,9 +90,12 @@ public:
     std::unique_ptr<uiButton> cancelButton;
     std::string message;
     bool confirmationOpen = false;
+    std::string makingCaption;  // "Making a Small, Tricky puzzle"
     Page pageMain;    // Play, Homepage, Feedback, Exit, credit line, title shadow, title, How to play
     Page pageLevels;  // "<<" and ">>" first (enabled by position), then Back
     Page pageGame;    // Retire
+    Page pageChooser; // a new puzzle: sizes, difficulties, Generate, Back (NewPuzzlePages.cpp)
+    Page pageMaking;  // while it is made: Cancel
     Page* currentPage = &pageMain;
 
 private:
@@ -91,4 +104,6 @@ private:
     uiButton& addButton(Page& page, const std::string& text, float left, float top, float scale,
                         int32_t code);
     void openLevelScreen();
+    void buildNewPuzzlePages();
+    void drawChooserPanel();  // behind the chooser's pages: a box, the title, the spinner
 };

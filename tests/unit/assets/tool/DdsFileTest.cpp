@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "Output.h"
-#include "ToolTestFiles.h"
+#include "tests/support/TestFiles.h"
 #include "gfx/DdsImage.h"
 
 using namespace assetgen;
-using tooltest::read32;
 
 namespace {
+
+uint32_t read32(const std::vector<uint8_t>& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
+}
 
 Image gradient(int width, int height) {
     Image image(width, height);
@@ -71,7 +74,7 @@ TEST(DdsFile, HeaderDescribesUncompressedBgraAndTheChain) {
 }
 
 TEST(DdsFile, OutputRefusesSidesThatAreNotPowersOfTwo) {
-    Output output(tooltest::freshFolder());
+    Output output(testsupport::freshFolder());
     output.writeDds("Data/Odd.dds", Image(48, 64), Tinting::Mask);
     output.writeDds("Data/Deep/Fine.dds", Image(64, 16), Tinting::Mask);
     ASSERT_EQ(output.errors().size(), 1u);

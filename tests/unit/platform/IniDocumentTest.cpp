@@ -40,6 +40,11 @@ std::string utf16(const std::wstring& source, bool littleEndian) {
 
 const std::string nul(1, '\0');
 
+std::wstring trimmed(const std::wstring& text) {
+    size_t first = text.find_first_not_of(L" \t"), last = text.find_last_not_of(L" \t");
+    return first == std::wstring::npos ? L"" : text.substr(first, last - first + 1);
+}
+
 }  // namespace
 
 TEST(IniDocument, FindsWhatTheFileSays) {
@@ -134,6 +139,7 @@ TEST(IniDocument, WritesChangeOnlyTheirLine) {
         for (const Write& write : row.writes) {
             EXPECT_EQ(document.set(write.section, write.key, write.value), write.accepted)
                 << testing::PrintToString(write.section) << " " << testing::PrintToString(write.key);
+            if (write.accepted) EXPECT_EQ(lookup(document, write.section, write.key), trimmed(write.value));
         }
         EXPECT_EQ(text(document), row.after);
     }

@@ -40,6 +40,7 @@ TEST(ProfileStrings, ReadsGiveTheValueOrTheClippedFallback) {
     } rows[] = {
         {missing, L"S", L"k", 100, L"fallback"},
         {missing, L"S", L"k", 5, L"fall"},  // at most bufferChars - 1 characters
+        {missing, L"S", L"k", 8, L"fallbac"},
         {missing, L"S", L"k", 1, L""},
         {missing, L"S", L"k", 0, L""},
         {file, L"S", L"k", 100, std::wstring(99, L'v')},

@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
-# The native Windows build: cross-compiles tallix.exe and the Windows test executable
-# (tests/windows/CMakeLists.txt: the platform suite of tests/unit/platform plus the Windows-only
-# cases) with mingw-w64 into build-win, then, under Wine inside its own Xvfb, runs those tests and
-# drives the game like a player: the menu, Play, the first level, one digit, Esc; Alt+F4; full
-# screen on a screen without that mode. It checks what a player sees (screenshots that are not
-# blank) and the files the game leaves (Settings.ini with the "System" keys, the saved game).
+# The native Windows build under Wine: cross-compiles tallix.exe and the Windows tests
+# (tests/windows/CMakeLists.txt) with mingw-w64 into build-win, then, inside its own Xvfb, runs
+# the tests and plays: the menu, Play, the first level, one digit, Esc; Alt+F4; full screen on a
+# screen without that mode. It checks the screenshots (not blank) and the files the game leaves.
 #
-# Needs the host build's game folder (build/game: the Data folder with the art, the levels and
-# Data/Icon.bmp for the window icon) and the Debian packages g++-mingw-w64-x86-64-posix
-# mingw-w64-x86-64-dev googletest wine wine64 xvfb xauth xdotool imagemagick. Installs nothing.
-# Environment: TALLIX_GAME_DIR (the game folder), TALLIX_WIN_BUILD (the build folder),
-# TALLIX_ARTIFACTS (screenshots and logs are kept there), TALLIX_WIN_SECONDS (the time the caller
-# gives the whole script, 420 by default as in ./test).
-#
-# Every step runs under timeout -s KILL, bounded so that all of them end inside that time, and no
-# Wine process of the test's own prefix outlives the script.
+# Needs the host build's game folder (build/game, with Data/Icon.bmp for the window icon) and the
+# Debian packages g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64 xvfb
+# xauth xdotool imagemagick; installs nothing. Environment: TALLIX_GAME_DIR, TALLIX_WIN_BUILD (the
+# build folder), TALLIX_ARTIFACTS (screenshots and logs), TALLIX_WIN_SECONDS (the caller's bound
+# on the whole script, 420 as in ./test). Every step runs under timeout -s KILL and ends inside that
+# bound; no Wine process of the script's own prefix outlives it.
 set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,7 +24,7 @@ export TALLIX_DEADLINE=${TALLIX_DEADLINE:-$(( $(date +%s) + ${TALLIX_WIN_SECONDS
 note() { echo "windows: $*"; }
 
 # limit SECONDS COMMAND...: the command under timeout -s KILL, for SECONDS or until the deadline
-# (kept 15 s before the caller's bound, for the cleanup), whichever comes first.
+# (15 s before the caller's bound, left for the cleanup), whichever comes first.
 limit() {
   local left=$(( TALLIX_DEADLINE - $(date +%s) )) bound=$1
   shift
@@ -52,12 +47,12 @@ cross_build() {
   limit 120 cmake -S "$ROOT_DIR" -B "$WIN_BUILD" "${generator[@]}" >/dev/null \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT_DIR/cmake/mingw-w64-x86_64.cmake" \
     -DTALLIX_ICON_BMP="$TALLIX_GAME_DIR/Data/Icon.bmp"
-  limit 900 cmake --build "$WIN_BUILD" -j "$(nproc)"
+  limit 400 cmake --build "$WIN_BUILD" -j "$(nproc)"
   [ -f "$WIN_BUILD/tests/CMakeCache.txt" ] && generator=() || generator=(-G Ninja)
   limit 120 cmake -S "$ROOT_DIR/tests/windows" -B "$WIN_BUILD/tests" "${generator[@]}" >/dev/null \
     -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER="$CROSS_CXX" \
     -DTALLIX_CORE="$WIN_BUILD/libtallix_core.a"
-  limit 900 cmake --build "$WIN_BUILD/tests" -j "$(nproc)"
+  limit 400 cmake --build "$WIN_BUILD/tests" -j "$(nproc)"
 }
 
 # ---- Wine (inside Xvfb) --------------------------------------------------------------------------

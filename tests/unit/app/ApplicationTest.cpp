@@ -215,33 +215,24 @@ TEST_F(CApplicationTest, InputReachesTheRootThroughTheLoop) {
     EXPECT_EQ(platform::null::swapCount(), 0u);  // the queue was never empty
 }
 
+// The frame rate publishes after more than a second, counting the publishing frame; the first
+// frame publishes itself from any clock origin, and a clock that wraps round publishes at once.
 TEST_F(CApplicationTest, FpsPublishesAfterMoreThanOneSecond) {
-    CApplication application;
-    platform::null::setTime(0);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // the first frame publishes itself
-    platform::null::setTime(500);
-    for (int i = 0; i < 3; ++i) application.updateFps();
-    platform::null::setTime(1000);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // exactly one second is not enough
-    platform::null::setTime(1001);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 5.0f);  // counts the publishing frame
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 5.0f);
-}
-
-TEST_F(CApplicationTest, FpsFirstFrameAndWrappedClock) {
-    CApplication application;
-    platform::null::setTime(0xFFFFFFFFu - 300u);  // any origin: the first frame still shows 1
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);
-    platform::null::advanceTime(400);  // wrapped round to 99
-    application.updateFps();
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // published at the wrap: frames since then start over
-    platform::null::advanceTime(1200);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 2.0f);
+    const struct Step {
+        uint32_t time;
+        int frames;
+        float fps;
+    } runs[][5] = {
+        {{0, 1, 1.0f}, {500, 3, 1.0f}, {1000, 1, 1.0f}, {1001, 1, 5.0f}, {1001, 1, 5.0f}},
+        {{0xFFFFFFFFu - 300u, 1, 1.0f}, {99, 2, 1.0f}, {1299, 1, 2.0f}},
+    };
+    for (const auto& run : runs) {
+        CApplication application;
+        for (const Step& step : run) {
+            if (step.frames == 0) break;
+            platform::null::setTime(step.time);
+            for (int i = 0; i < step.frames; ++i) application.updateFps();
+            EXPECT_FLOAT_EQ(application.fps(), step.fps) << "at " << step.time;
+        }
+    }
 }

@@ -43,7 +43,7 @@ uint32_t fixedMultimedia() { return 99; }
 
 // A window needs its class, a context its window; the backend's own events (paint on show, the
 // destroyed window once, quit) overtake the script; unregistering the class drops them, not the
-// script.
+// script; reset forgets everything.
 TEST_F(NullBackend, WindowAndQueueBehaveLikeTheRealBackend) {
     const platform::DisplaySettings settings;
     EXPECT_FALSE(platform::createMainWindow(L"Title", settings));
@@ -76,6 +76,20 @@ TEST_F(NullBackend, WindowAndQueueBehaveLikeTheRealBackend) {
     EXPECT_EQ(null::pendingEvents(), 2u);
     platform::unregisterWindowClass(L"Class");
     EXPECT_EQ(queued(), std::vector<std::string>{"move 0,0"});
+
+    // reset forgets everything
+    null::pushEvent(event);
+    platform::showCursor(false);
+    platform::errorBox(L"text", L"caption");
+    platform::openExternal("http://example.com/");
+    null::advanceTime(10);
+    null::failWindowCreation(true);
+    null::reset();
+    EXPECT_EQ(null::pendingEvents(), 0u);
+    EXPECT_TRUE(null::calls().empty() && null::errorBoxes().empty() && null::openedTargets().empty());
+    EXPECT_EQ(null::cursorCounter(), 0);
+    EXPECT_EQ(platform::tickCount(), 0u);
+    EXPECT_TRUE(platform::registerWindowClass(L"Class") && platform::createMainWindow(L"Title", settings));
 }
 
 TEST_F(NullBackend, CursorCountsLikeWin32AndFollowsPolledPointerEvents) {

@@ -1,74 +1,59 @@
 // Which window messages become which game events.
+#include <gtest/gtest.h>
+
+#include <iterator>
+
 #include "platform/win32/Win32.h"
-#include "tests/windows/Check.h"
+#include "tests/support/PlatformEvents.h"
 
 namespace {
 
-using platform::Event;
-using platform::EventType;
-using platform::Key;
-using platform::win32::translateMessage;
-
-LPARAM at(int x, int y) {
-    return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(x), static_cast<WORD>(y)));
-}
+LPARAM at(int x, int y) { return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(x), static_cast<WORD>(y))); }
 
 }  // namespace
 
-TEST_CASE("messages: pointer messages carry signed client positions and the button index") {
-    Event event;
-    REQUIRE(translateMessage(WM_MOUSEMOVE, 0, at(-3, 700), event));
-    CHECK(event.type == EventType::PointerMoved);
-    CHECK_EQ(event.x, -3);
-    CHECK_EQ(event.y, 700);
-    const UINT presses[] = {WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN};
-    const UINT releases[] = {WM_LBUTTONUP, WM_MBUTTONUP, WM_RBUTTONUP};
-    for (int button = 0; button < 3; ++button) {
-        REQUIRE(translateMessage(presses[button], MK_LBUTTON, at(799, 599), event));
-        CHECK(event.type == EventType::ButtonPressed);
-        CHECK_EQ(event.button, button);
-        CHECK_EQ(event.x, 799);
-        CHECK_EQ(event.y, 599);
-        REQUIRE(translateMessage(releases[button], 0, at(1, 2), event));
-        CHECK(event.type == EventType::ButtonReleased);
-        CHECK_EQ(event.button, button);
+TEST(Win32Messages, TranslationGivesTheGameItsEvents) {
+    const struct Row {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        const char* expected;  // testsupport::describe, or "-" for a message the game never sees
+    } rows[] = {
+        {WM_MOUSEMOVE, 0, at(-3, 700), "move -3,700"},  // signed client positions
+        {WM_LBUTTONDOWN, MK_LBUTTON, at(799, 599), "press 0 799,599"},
+        {WM_MBUTTONDOWN, MK_LBUTTON, at(799, 599), "press 1 799,599"},
+        {WM_RBUTTONDOWN, MK_LBUTTON, at(799, 599), "press 2 799,599"},
+        {WM_LBUTTONUP, 0, at(1, 2), "release 0 1,2"},
+        {WM_MBUTTONUP, 0, at(1, 2), "release 1 1,2"},
+        {WM_RBUTTONUP, 0, at(1, 2), "release 2 1,2"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), at(9, 9), "wheel -120"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 240), 0, "wheel 240"},
+        {WM_KEYDOWN, VK_ESCAPE, 0, "key Escape"},
+        {WM_KEYDOWN, VK_F1, 0x40000000, "key F1 repeat"},
+        {WM_KEYDOWN, VK_F2, 0, "key F2"},
+        {WM_KEYDOWN, 'A', 0, "key a"},
+        {WM_KEYDOWN, '7', 0, "key 7"},
+        {WM_KEYDOWN, VK_NUMPAD3, 0, "key 3 keypad"},
+        {WM_KEYDOWN, VK_LEFT, 0x01000000, "key Left"},  // the arrow keys' own, extended
+        {WM_KEYDOWN, VK_BACK, 0, "key Backspace"},
+        {WM_KEYDOWN, VK_RETURN, 0, "key Enter"},
+        {WM_SETFOCUS, 0, 0, "focus"},
+        {WM_KILLFOCUS, 0, 0, "blur"},
+        {WM_SIZE, SIZE_MINIMIZED, 0, "minimised"},
+        {WM_SIZE, SIZE_RESTORED, at(800, 600), "restored"},
+        {WM_PAINT, 0, 0, "paint"},
+        {WM_CLOSE, 0, 0, "close"},
+        {WM_DESTROY, 0, 0, "destroyed"},
+        // Double clicks and system keys are not the game's.
+        {WM_LBUTTONDBLCLK, 0, at(5, 5), "-"},
+        {WM_SYSKEYDOWN, VK_F4, 0, "-"},
+        {WM_CHAR, 'a', 0, "-"},
+        {WM_KEYUP, VK_ESCAPE, 0, "-"},
+        {WM_MOUSEHWHEEL, MAKEWPARAM(0, 120), 0, "-"},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        platform::Event event;
+        bool translated = platform::win32::translateMessage(rows[i].message, rows[i].wParam, rows[i].lParam, event);
+        EXPECT_EQ(translated ? testsupport::describe(event) : "-", rows[i].expected) << "row " << i;
     }
-}
-
-TEST_CASE("messages: double clicks and system keys are not the game's") {
-    Event event;
-    CHECK(!translateMessage(WM_LBUTTONDBLCLK, 0, at(5, 5), event));
-    CHECK(!translateMessage(WM_SYSKEYDOWN, VK_F4, 0, event));
-    CHECK(!translateMessage(WM_CHAR, 'a', 0, event));
-    CHECK(!translateMessage(WM_KEYUP, VK_ESCAPE, 0, event));
-    CHECK(!translateMessage(WM_MOUSEHWHEEL, MAKEWPARAM(0, 120), 0, event));
-}
-
-TEST_CASE("messages: the wheel reports its signed delta, 120 a notch") {
-    Event event;
-    WPARAM towardsUser = MAKEWPARAM(0, static_cast<WORD>(-120));
-    REQUIRE(translateMessage(WM_MOUSEWHEEL, towardsUser, at(9, 9), event));
-    CHECK(event.type == EventType::Wheel);
-    CHECK_EQ(event.wheelDelta, -120);
-    REQUIRE(translateMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 240), 0, event));
-    CHECK_EQ(event.wheelDelta, 240);
-}
-
-TEST_CASE("messages: key presses, paint, close and destroy") {
-    Event event;
-    REQUIRE(translateMessage(WM_KEYDOWN, VK_ESCAPE, 0, event));
-    CHECK(event.type == EventType::KeyPressed);
-    CHECK(event.key == Key::Escape);
-    REQUIRE(translateMessage(WM_KEYDOWN, VK_F1, 0x40000000, event));  // an auto-repeat
-    CHECK(event.key == Key::F1);
-    REQUIRE(translateMessage(WM_KEYDOWN, VK_F2, 0, event));
-    CHECK(event.key == Key::F2);
-    REQUIRE(translateMessage(WM_KEYDOWN, 'A', 0, event));
-    CHECK(event.key == Key::Other);
-    REQUIRE(translateMessage(WM_PAINT, 0, 0, event));
-    CHECK(event.type == EventType::Paint);
-    REQUIRE(translateMessage(WM_CLOSE, 0, 0, event));
-    CHECK(event.type == EventType::CloseRequested);
-    REQUIRE(translateMessage(WM_DESTROY, 0, 0, event));
-    CHECK(event.type == EventType::WindowDestroyed);
 }

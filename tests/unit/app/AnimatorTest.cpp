@@ -1,5 +1,7 @@
 #include "app/Animator.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "platform/Platform.h"
@@ -30,7 +32,42 @@ protected:
 
 }  // namespace
 
-TEST_F(AnimatorTest, RestartStartsFromTheCurrentTick) {
+TEST_F(AnimatorTest, MovesLinearlyAndStopsOrTurnsAtTheTarget) {
+    const struct Row {
+        float from, to, speed;
+        bool pingPong;
+        std::vector<uint32_t> steps;
+        float value;
+        bool active;
+    } rows[] = {
+        {0, 1, 0.001f, false, {400}, 0.4f, true},
+        {0, 1, 0.001f, false, {400, 700}, 1.0f, false},  // 1.1 would overshoot
+        {1, 0, -0.002f, false, {600}, 0.0f, false},
+        {2, 1, 0.004f, false, {0}, 1.0f, false},   // already past: the first advance snaps
+        {0, 1, 0.0f, false, {10}, 1.0f, false},    // speed 0 counts as moving down
+        {0, 1, 0.001f, true, {1500}, 1.0f, true},  // turns; the surplus time is dropped
+        {0, 1, 0.001f, true, {1500, 250}, 0.75f, true},
+    };
+    for (const Row& row : rows) {
+        Animator a = moving(row.from, row.to, row.speed, row.pingPong);
+        uint32_t total = 0;
+        for (uint32_t step : row.steps) {
+            EXPECT_EQ(a.advance(step), step);
+            total += step;
+        }
+        SCOPED_TRACE(testing::Message() << row.from << " to " << row.to << " after " << total << " ms");
+        EXPECT_FLOAT_EQ(a.value, row.value);
+        EXPECT_EQ(a.active, row.active);
+        EXPECT_EQ(a.lastTick, 5000u + total);
+    }
+    Animator turned = moving(0.0f, 1.0f, 0.001f, true);
+    turned.advance(1500);
+    EXPECT_FLOAT_EQ(turned.from, 1.0f);
+    EXPECT_FLOAT_EQ(turned.to, 0.0f);
+    EXPECT_FLOAT_EQ(turned.speed, -0.001f);
+}
+
+TEST_F(AnimatorTest, RestartStartsFromTheCurrentTickAndAPauseKeepsItsTime) {
     Animator a;
     EXPECT_FALSE(a.active);
     a.value = 0.7f;
@@ -39,62 +76,16 @@ TEST_F(AnimatorTest, RestartStartsFromTheCurrentTick) {
     EXPECT_TRUE(a.active);
     EXPECT_FLOAT_EQ(a.value, 0.2f);
     EXPECT_EQ(a.lastTick, 5000u);
-}
 
-TEST_F(AnimatorTest, MovesLinearlyAndFollowsTheClock) {
-    Animator a = moving(0.0f, 1.0f, 0.001f);
-    EXPECT_EQ(a.advance(400), 400u);
-    EXPECT_FLOAT_EQ(a.value, 0.4f);
-    EXPECT_EQ(a.lastTick, 5400u);
-    EXPECT_TRUE(a.active);
-
-    a.advance(700);  // 1.1 would overshoot
-    EXPECT_FLOAT_EQ(a.value, 1.0f);
-    EXPECT_FALSE(a.active);
-
-    Animator down = moving(1.0f, 0.0f, -0.002f);
-    down.advance(600);
-    EXPECT_FLOAT_EQ(down.value, 0.0f);
-    EXPECT_FALSE(down.active);
-}
-
-TEST_F(AnimatorTest, FirstAdvanceSnapsWhenAlreadyPastOrStanding) {
-    Animator beyond = moving(2.0f, 1.0f, 0.004f);
-    beyond.advance(0);
-    EXPECT_FLOAT_EQ(beyond.value, 1.0f);
-    EXPECT_FALSE(beyond.active);
-
-    Animator standing = moving(0.0f, 1.0f, 0.0f);  // speed 0 counts as moving down
-    standing.advance(10);
-    EXPECT_FLOAT_EQ(standing.value, 1.0f);
-    EXPECT_FALSE(standing.active);
-}
-
-TEST_F(AnimatorTest, PingPongTurnsAndDropsTheSurplus) {
-    Animator a = moving(0.0f, 1.0f, 0.001f, true);
-    a.advance(1500);
-    EXPECT_FLOAT_EQ(a.value, 1.0f);
-    EXPECT_FLOAT_EQ(a.from, 1.0f);
-    EXPECT_FLOAT_EQ(a.to, 0.0f);
-    EXPECT_FLOAT_EQ(a.speed, -0.001f);
-    EXPECT_TRUE(a.active);
-    EXPECT_EQ(a.lastTick, 6500u);
-
-    a.advance(250);  // on its way back
-    EXPECT_FLOAT_EQ(a.value, 0.75f);
-}
-
-TEST_F(AnimatorTest, InactiveAdvanceChangesNothing) {
-    Animator a = moving(0.0f, 1.0f, 0.001f);
-    a.active = false;
-    EXPECT_EQ(a.advance(700), 700u);
-    EXPECT_FLOAT_EQ(a.value, 0.0f);
-    EXPECT_EQ(a.lastTick, 5000u);
-
+    Animator paused = moving(0.0f, 1.0f, 0.001f);
+    paused.active = false;
+    EXPECT_EQ(paused.advance(700), 700u);
+    EXPECT_FLOAT_EQ(paused.value, 0.0f);
+    EXPECT_EQ(paused.lastTick, 5000u);
     // A paused owner receives the whole interval on its next active advance.
-    a.active = true;
+    paused.active = true;
     fakeTick = 5900;
-    a.advance(fakeTick - a.lastTick);
-    EXPECT_FLOAT_EQ(a.value, 0.9f);
-    EXPECT_EQ(a.lastTick, 5900u);
+    paused.advance(fakeTick - paused.lastTick);
+    EXPECT_FLOAT_EQ(paused.value, 0.9f);
+    EXPECT_EQ(paused.lastTick, 5900u);
 }

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "RecordingRoot.h"
-#include "TempFiles.h"
 #include "app/IniFile.h"
 #include "app/Shell.h"
 #include "platform/NullBackend.h"
+#include "tests/support/TestFiles.h"
 
 using platform::Event;
 using platform::EventType;
@@ -31,7 +31,7 @@ protected:
         texturing = true;
         systemSettings = SystemSettings();
         previousDirectory = std::filesystem::current_path();
-        folder = testfiles::freshFolder();
+        folder = testsupport::freshFolder();
         std::filesystem::current_path(folder);
     }
     void TearDown() override { std::filesystem::current_path(previousDirectory); }
@@ -73,23 +73,7 @@ protected:
         platform::null::pushEvent(e);
     }
 
-    // The non-empty lines of the settings file.
-    std::vector<std::string> settingsLines() const {
-        std::vector<std::string> lines;
-        std::string text = testfiles::readText(folder / "Settings.ini");
-        size_t start = 0;
-        while (start < text.size()) {
-            size_t end = text.find('\n', start);
-            if (end == std::string::npos) end = text.size();
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty()) lines.push_back(line);
-            start = end + 1;
-        }
-        return lines;
-    }
-
-    IniFile settings() const { return IniFile(testfiles::wide(folder / "Settings.ini")); }
+    std::string settingsText() const { return testsupport::readText(folder / "Settings.ini"); }
 
     std::filesystem::path previousDirectory;
     std::filesystem::path folder;
@@ -105,6 +89,14 @@ protected:
     bool settingsBeforeWriteBack = true;
 };
 
+// The window's settings as created, in a line: "800x600 32/24 bits 70 Hz windowed".
+std::string created() {
+    const platform::DisplaySettings& w = platform::null::windowSettings();
+    return std::to_string(w.width) + "x" + std::to_string(w.height) + " " + std::to_string(w.bitsPerPixel) + "/" +
+           std::to_string(w.depthBits) + " bits " + std::to_string(w.frequency) + " Hz " +
+           (w.fullScreen ? "full screen" : "windowed");
+}
+
 const std::vector<std::string> startUpCalls = {
     "registerWindowClass", "createMainWindow", "bringToForeground", "createGLContext",
     "setSwapInterval",     "showMainWindow"};
@@ -115,24 +107,17 @@ TEST_F(CApplicationTest, DefaultsWithoutSettingsFileAndWriteBackOfTwoKeys) {
     pushKey(platform::Key::Escape);
     EXPECT_EQ(applicationMain(recordingRoot()), 1);
 
-    const platform::DisplaySettings& window = platform::null::windowSettings();
-    EXPECT_EQ(window.width, 800);
-    EXPECT_EQ(window.height, 600);
-    EXPECT_EQ(window.bitsPerPixel, 32);
-    EXPECT_EQ(window.depthBits, 24);
-    EXPECT_EQ(window.frequency, 70);
-    EXPECT_FALSE(window.fullScreen);
+    EXPECT_EQ(created(), "800x600 32/24 bits 70 Hz windowed");
     EXPECT_EQ(platform::null::swapInterval(), 0);
     EXPECT_EQ(platform::null::windowTitle(), L"Tallix Free v1.0");
     EXPECT_EQ(platform::null::windowClassName(), L"PelomiCN");
-    EXPECT_EQ(baseDirectory, testfiles::wide(folder) + L"\\");
+    EXPECT_EQ(baseDirectory, testsupport::wide(folder) + L"\\");
 
-    EXPECT_EQ(settingsLines(),
-              (std::vector<std::string>{"[System]", "WaitForVSynch=0", "ShowFPS=1"}));
+    EXPECT_EQ(settingsText(), "[System]\r\nWaitForVSynch=0\r\nShowFPS=1\r\n");
 }
 
 TEST_F(CApplicationTest, SettingsFileIsUsedAndOnlyTwoKeysRewritten) {
-    testfiles::writeText(folder / "Settings.ini",
+    testsupport::writeText(folder / "Settings.ini",
                          "[System]\nWidth = 640\nHeight=480\nFullScreen=1\nWaitForVSynch=yes\n"
                          "ShowFPS=0\nBitsPerPixel=16\nDepthBits=16\nFrequency=60\n");
     push(EventType::PointerMoved, 0, 320, 120);
@@ -141,27 +126,18 @@ TEST_F(CApplicationTest, SettingsFileIsUsedAndOnlyTwoKeysRewritten) {
     EXPECT_EQ(platform::null::swapCount(), 2u);
     EXPECT_TRUE(fpsShown.empty());  // ShowFPS=0
 
-    const platform::DisplaySettings& window = platform::null::windowSettings();
-    EXPECT_EQ(window.width, 640);
-    EXPECT_EQ(window.height, 480);
-    EXPECT_EQ(window.bitsPerPixel, 16);
-    EXPECT_EQ(window.depthBits, 16);
-    EXPECT_EQ(window.frequency, 60);
-    EXPECT_TRUE(window.fullScreen);
+    EXPECT_EQ(created(), "640x480 16/16 bits 60 Hz full screen");
     EXPECT_EQ(platform::null::swapInterval(), 1);
     const auto& calls = platform::null::calls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "switchDisplayMode"), calls.end());
     EXPECT_EQ(log, (std::vector<std::string>{"move 0.5 0.5625"}));
 
-    std::vector<std::string> lines = settingsLines();
-    EXPECT_EQ(lines[1], "Width = 640");  // the untouched line keeps its spelling
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "WaitForVSynch=1"), 1);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "ShowFPS=0"), 1);
-    EXPECT_EQ(lines.size(), 9u);
+    EXPECT_EQ(settingsText(), "[System]\nWidth = 640\nHeight=480\nFullScreen=1\nWaitForVSynch=1\nShowFPS=0\n"
+                              "BitsPerPixel=16\nDepthBits=16\nFrequency=60\n");  // other lines as they were
 }
 
 TEST_F(CApplicationTest, LowerCaseSettingsFileIsTheOneFile) {
-    testfiles::writeText(folder / "settings.ini", "[System]\nWidth=640\nHeight=480\nShowFPS=\n");
+    testsupport::writeText(folder / "settings.ini", "[System]\nWidth=640\nHeight=480\nShowFPS=\n");
     pushKey(platform::Key::Escape);
     EXPECT_EQ(applicationMain(recordingRoot()), 1);
     EXPECT_EQ(platform::null::windowSettings().width, 640);
@@ -170,34 +146,34 @@ TEST_F(CApplicationTest, LowerCaseSettingsFileIsTheOneFile) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     ASSERT_EQ(names.size(), 1u);
-    IniFile written(testfiles::wide(folder / names[0]));
+    IniFile written(testsupport::wide(folder / names[0]));
     EXPECT_EQ(written.readString(L"System", L"ShowFPS"), L"1");  // empty read as true
     EXPECT_EQ(written.readInt(L"System", L"Width", 0), 640);
 }
 
-TEST_F(CApplicationTest, RegistrationFailureShowsOnlyItsOwnBox) {
-    platform::null::failClassRegistration(true);
-    EXPECT_EQ(applicationMain(recordingRoot()), 0);
-    EXPECT_EQ(platform::null::errorBoxes(),
-              std::vector<std::wstring>{L"Failed To Register The Window Class (1)"});
-    EXPECT_EQ(platform::null::errorBoxCaptions(), std::vector<std::wstring>{L"Error"});
-    EXPECT_EQ(platform::null::calls(),
-              (std::vector<std::string>{"registerWindowClass", "errorBox"}));
-    EXPECT_EQ(rootsMade, 0);
-    EXPECT_EQ(settingsLines(),
-              (std::vector<std::string>{"[System]", "WaitForVSynch=0", "ShowFPS=1"}));
-}
-
-TEST_F(CApplicationTest, WindowFailureKeepsTheClassAndWritesSettings) {
-    platform::null::failWindowCreation(true);
-    EXPECT_EQ(applicationMain(recordingRoot()), 0);
-    EXPECT_EQ(platform::null::errorBoxes(),
-              std::vector<std::wstring>{L"Failed To Init Instance for Main."});
-    EXPECT_EQ(platform::null::errorBoxCaptions(), std::vector<std::wstring>{L"Error"});
-    EXPECT_EQ(platform::null::calls(),
-              (std::vector<std::string>{"registerWindowClass", "createMainWindow", "errorBox"}));
-    EXPECT_EQ(rootsMade, 0);
-    EXPECT_TRUE(std::filesystem::exists(folder / "Settings.ini"));
+// A failed start shows its own error box only, makes no root and still writes the settings back.
+TEST_F(CApplicationTest, FailedStartShowsOnlyItsOwnBox) {
+    const struct Row {
+        void (*fail)(bool);
+        std::wstring box;
+        std::vector<std::string> calls;
+    } rows[] = {
+        {platform::null::failClassRegistration, L"Failed To Register The Window Class (1)",
+         {"registerWindowClass", "errorBox"}},
+        {platform::null::failWindowCreation, L"Failed To Init Instance for Main.",
+         {"registerWindowClass", "createMainWindow", "errorBox"}},  // the class is kept
+    };
+    for (const Row& row : rows) {
+        platform::null::reset();
+        std::filesystem::remove(folder / "Settings.ini");
+        row.fail(true);
+        EXPECT_EQ(applicationMain(recordingRoot()), 0);
+        EXPECT_EQ(platform::null::errorBoxes(), std::vector<std::wstring>{row.box});
+        EXPECT_EQ(platform::null::errorBoxCaptions(), std::vector<std::wstring>{L"Error"});
+        EXPECT_EQ(platform::null::calls(), row.calls);
+        EXPECT_EQ(rootsMade, 0);
+        EXPECT_EQ(settingsText(), "[System]\r\nWaitForVSynch=0\r\nShowFPS=1\r\n");
+    }
 }
 
 TEST_F(CApplicationTest, QuitRequestedByTheRootEndsWithFullTeardown) {
@@ -239,33 +215,24 @@ TEST_F(CApplicationTest, InputReachesTheRootThroughTheLoop) {
     EXPECT_EQ(platform::null::swapCount(), 0u);  // the queue was never empty
 }
 
+// The frame rate publishes after more than a second, counting the publishing frame; the first
+// frame publishes itself from any clock origin, and a clock that wraps round publishes at once.
 TEST_F(CApplicationTest, FpsPublishesAfterMoreThanOneSecond) {
-    CApplication application;
-    platform::null::setTime(0);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // the first frame publishes itself
-    platform::null::setTime(500);
-    for (int i = 0; i < 3; ++i) application.updateFps();
-    platform::null::setTime(1000);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // exactly one second is not enough
-    platform::null::setTime(1001);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 5.0f);  // counts the publishing frame
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 5.0f);
-}
-
-TEST_F(CApplicationTest, FpsFirstFrameAndWrappedClock) {
-    CApplication application;
-    platform::null::setTime(0xFFFFFFFFu - 300u);  // any origin: the first frame still shows 1
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);
-    platform::null::advanceTime(400);  // wrapped round to 99
-    application.updateFps();
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 1.0f);  // published at the wrap: frames since then start over
-    platform::null::advanceTime(1200);
-    application.updateFps();
-    EXPECT_FLOAT_EQ(application.fps(), 2.0f);
+    const struct Step {
+        uint32_t time;
+        int frames;
+        float fps;
+    } runs[][5] = {
+        {{0, 1, 1.0f}, {500, 3, 1.0f}, {1000, 1, 1.0f}, {1001, 1, 5.0f}, {1001, 1, 5.0f}},
+        {{0xFFFFFFFFu - 300u, 1, 1.0f}, {99, 2, 1.0f}, {1299, 1, 2.0f}},
+    };
+    for (const auto& run : runs) {
+        CApplication application;
+        for (const Step& step : run) {
+            if (step.frames == 0) break;
+            platform::null::setTime(step.time);
+            for (int i = 0; i < step.frames; ++i) application.updateFps();
+            EXPECT_FLOAT_EQ(application.fps(), step.fps) << "at " << step.time;
+        }
+    }
 }

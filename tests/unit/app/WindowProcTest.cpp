@@ -8,6 +8,7 @@
 #include "RecordingRoot.h"
 #include "app/Shell.h"
 #include "platform/NullBackend.h"
+#include "tests/support/PlatformEvents.h"
 
 using platform::Event;
 using platform::EventType;
@@ -25,7 +26,7 @@ protected:
         texturing = true;
     }
 
-    static Event pointer(EventType type, int x, int y, int button = 0) {
+    static Event make(EventType type, int x = 0, int y = 0, int button = 0) {
         Event e;
         e.type = type;
         e.x = x;
@@ -34,23 +35,22 @@ protected:
         return e;
     }
     static Event key(Key k) {
-        Event e;
-        e.type = EventType::KeyPressed;
+        Event e = make(EventType::KeyPressed);
         e.key = k;
         return e;
     }
-    static Event typed(EventType type) {
-        Event e;
-        e.type = type;
+    static Event wheel(int delta) {
+        Event e = make(EventType::Wheel, 5);  // the position of a wheel event is not used
+        e.wheelDelta = delta;
         return e;
     }
 
-    // The types of every event waiting in the queue, oldest first.
-    static std::vector<EventType> drainQueue() {
-        std::vector<EventType> types;
+    // What the backend has queued, oldest first (testsupport::describe).
+    static std::vector<std::string> queued() {
+        std::vector<std::string> events;
         Event e;
-        while (platform::pollEvent(e)) types.push_back(e.type);
-        return types;
+        while (platform::pollEvent(e)) events.push_back(testsupport::describe(e));
+        return events;
     }
 
     std::vector<std::string> log;
@@ -76,77 +76,46 @@ TEST(PixelToView, CornersOfTheClientArea) {
     EXPECT_FLOAT_EQ(centre.y, 0.375f);
 }
 
-TEST_F(WindowProcTest, PressesOfEveryButtonReachTheRootOnlyLeftReleases) {
-    WindowProc(pointer(EventType::ButtonPressed, 400, 300, 0), &root);
-    WindowProc(pointer(EventType::ButtonReleased, 400, 300, 0), &root);
-    WindowProc(pointer(EventType::ButtonPressed, 0, 0, 1), &root);
-    WindowProc(pointer(EventType::ButtonReleased, 0, 0, 1), &root);
-    WindowProc(pointer(EventType::ButtonPressed, 0, 0, 2), &root);
-    WindowProc(pointer(EventType::ButtonReleased, 0, 0, 2), &root);
-    EXPECT_EQ(log, (std::vector<std::string>{"down 0.5 0.375 0", "up 0.5 0.375 0", "down 0 0.75 1",
-                                             "down 0 0.75 2"}));
-}
-
-TEST_F(WindowProcTest, WheelPassesTheSignedDelta) {
-    Event towardsUser = typed(EventType::Wheel);
-    towardsUser.wheelDelta = -120;
-    towardsUser.x = 5;  // the position of a wheel event is not used
-    Event away = towardsUser;
-    away.wheelDelta = 240;
-    WindowProc(towardsUser, &root);
-    WindowProc(away, &root);
-    EXPECT_EQ(log, (std::vector<std::string>{"wheel -120", "wheel 240"}));
-}
-
-TEST_F(WindowProcTest, KeysNeverReachTheRoot) {
-    for (Key k : {Key::Escape, Key::F1, Key::F2, Key::Other}) WindowProc(key(k), &root);
-    WindowProc(typed(EventType::Paint), &root);
-    EXPECT_TRUE(log.empty());
+// Presses of every button, releases of the left one only, and the wheel reach the root; keys and
+// paint never do; Escape quits, F1 and F2 switch wireframe and texturing.
+TEST_F(WindowProcTest, InputReachesTheRootAndKeysWorkTheShell) {
+    for (const Event& event : {make(EventType::ButtonPressed, 400, 300, 0), make(EventType::ButtonReleased, 400, 300, 0),
+                               make(EventType::ButtonPressed, 0, 0, 1), make(EventType::ButtonReleased, 0, 0, 1),
+                               make(EventType::ButtonPressed, 0, 0, 2), make(EventType::ButtonReleased, 0, 0, 2),
+                               wheel(-120), wheel(240), key(Key::Other), key(Key::F1), key(Key::F2),
+                               make(EventType::Paint)})
+        WindowProc(event, &root);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 0.5 0.375 0", "up 0.5 0.375 0", "down 0 0.75 1", "down 0 0.75 2",
+                                             "wheel -120", "wheel 240"}));
     EXPECT_EQ(root.draws, 0);
-}
+    EXPECT_TRUE(queued().empty());
+    EXPECT_TRUE(wireframe);
+    EXPECT_FALSE(texturing);
+    WindowProc(key(Key::F1), &root);
+    WindowProc(key(Key::F2), &root);
+    EXPECT_FALSE(wireframe);
+    EXPECT_TRUE(texturing);
 
-TEST_F(WindowProcTest, EscapeAndDestroyedWindowPostQuit) {
     WindowProc(key(Key::Escape), &root);
-    Event quit;
-    ASSERT_TRUE(platform::pollEvent(quit));
-    EXPECT_EQ(quit.type, EventType::Quit);
-    EXPECT_EQ(quit.quitCode, 0);
-
-    WindowProc(typed(EventType::WindowDestroyed), &root);
-    EXPECT_EQ(drainQueue(), std::vector<EventType>{EventType::Quit});
-
-    WindowProc(key(Key::Other), &root);
-    EXPECT_TRUE(drainQueue().empty());
+    EXPECT_EQ(queued(), std::vector<std::string>{"quit 0"});
+    WindowProc(make(EventType::WindowDestroyed), &root);
+    EXPECT_EQ(queued(), std::vector<std::string>{"quit 0"});
+    EXPECT_EQ(log.size(), 6u);
 }
 
 TEST_F(WindowProcTest, CloseRequestDestroysTheWindowWhichEndsTheProgram) {
     ASSERT_TRUE(platform::registerWindowClass(L"PelomiCN"));
     ASSERT_TRUE(platform::createMainWindow(L"T", systemSettings.display));
-    WindowProc(typed(EventType::CloseRequested), &root);
+    WindowProc(make(EventType::CloseRequested), &root);
     EXPECT_FALSE(platform::null::windowExists());
-    Event destroyed;
-    ASSERT_TRUE(platform::pollEvent(destroyed));
-    ASSERT_EQ(destroyed.type, EventType::WindowDestroyed);
-    WindowProc(destroyed, &root);
-    EXPECT_EQ(drainQueue(), std::vector<EventType>{EventType::Quit});
-}
-
-TEST_F(WindowProcTest, FunctionKeysToggleDrawingModes) {
-    WindowProc(key(Key::F1), &root);
-    EXPECT_TRUE(wireframe);
-    WindowProc(key(Key::F1), &root);
-    EXPECT_FALSE(wireframe);
-    WindowProc(key(Key::F2), &root);
-    EXPECT_FALSE(texturing);
-    WindowProc(key(Key::F2), &root);
-    EXPECT_TRUE(texturing);
+    EXPECT_EQ(queued(), std::vector<std::string>{"destroyed"});
+    WindowProc(make(EventType::WindowDestroyed), &root);
+    EXPECT_EQ(queued(), std::vector<std::string>{"quit 0"});
 }
 
 TEST_F(WindowProcTest, EventsBeforeTheRootExistsAreDropped) {
-    WindowProc(pointer(EventType::ButtonPressed, 1, 1, 0), nullptr);
-    Event wheel = typed(EventType::Wheel);
-    wheel.wheelDelta = 120;
-    WindowProc(wheel, nullptr);
+    WindowProc(make(EventType::ButtonPressed, 1, 1, 0), nullptr);
+    WindowProc(wheel(120), nullptr);
     WindowProc(key(Key::Escape), nullptr);
-    EXPECT_EQ(drainQueue(), std::vector<EventType>{EventType::Quit});
+    EXPECT_EQ(queued(), std::vector<std::string>{"quit 0"});
 }

@@ -16,6 +16,8 @@ using namespace assettest;
 
 namespace {
 
+using GameData = BuiltData;
+
 std::vector<std::string> namedByTheGame() {
     std::vector<std::string> names = {
         "MainFont.dds", "MainFont.ini", "Back.dds", "BackColors.ini", "Zoom.dds", "Move.dds",
@@ -37,7 +39,7 @@ std::vector<std::string> tintedImages() {
     std::vector<std::string> names = {"MainFont.dds", "Zoom.dds", "Move.dds", "Up.dds", "Down.dds",
                                       "MedalNone.dds", "Styles/PopClassic/shadow.dds",
                                       "Styles/PopClassicQuad/shadow.dds"};
-    for (const std::string& file : filesBelow(gameDir() / "Data" / "Styles")) {
+    for (const std::string& file : filesBelow(data("Styles"))) {
         if (file.find("Digits") != std::string::npos && file.size() > 4 &&
             file.compare(file.size() - 4, 4, ".dds") == 0) {
             names.push_back("Styles/" + file);
@@ -56,17 +58,15 @@ size_t expectedFileSize(const nv_dds::CImageFile& file) {
 
 }  // namespace
 
-TEST(GameData, EveryFileTheGameNamesExistsUnderItsExactName) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, EveryFileTheGameNamesExistsUnderItsExactName) {
     for (const std::string& name : namedByTheGame()) {
         EXPECT_TRUE(std::filesystem::is_regular_file(data(name))) << name;
     }
 }
 
-TEST(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
     int images = 0;
-    for (const std::string& name : filesBelow(gameDir() / "Data")) {
+    for (const std::string& name : filesBelow(gameFolder / "Data")) {
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".dds") != 0) continue;
         ++images;
         SCOPED_TRACE(name);
@@ -77,7 +77,8 @@ TEST(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
         EXPECT_EQ(file.kind(), nv_dds::TextureFlat);
         ASSERT_EQ(file.textureCount(), 1u);
         const nv_dds::CTexture& texture = file.texture(0);
-        EXPECT_TRUE(isPowerOfTwo(texture.width()) && isPowerOfTwo(texture.height()))
+        auto powerOfTwo = [](uint32_t side) { return side != 0 && (side & (side - 1)) == 0; };
+        EXPECT_TRUE(powerOfTwo(texture.width()) && powerOfTwo(texture.height()))
             << texture.width() << " x " << texture.height();
         uint32_t width = texture.width(), height = texture.height();
         for (const nv_dds::CSurface& level : texture.mipmaps()) {
@@ -94,8 +95,7 @@ TEST(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
     EXPECT_GT(images, 60);
 }
 
-TEST(GameData, TintedImagesAreWhiteOnTransparent) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, TintedImagesAreWhiteOnTransparent) {
     for (const std::string& name : tintedImages()) {
         SCOPED_TRACE(name);
         Picture picture;
@@ -112,8 +112,7 @@ TEST(GameData, TintedImagesAreWhiteOnTransparent) {
     }
 }
 
-TEST(GameData, ColouredImagesHaveNoDarkFringeWhereTheyAreTransparent) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, ColouredImagesHaveNoDarkFringeWhereTheyAreTransparent) {
     // Filtering mixes the colour of invisible texels into the edge; black there would darken it.
     for (const char* name : {"MedalGold.dds", "Styles/PopClassic/5.dds", "Styles/PopClassicQuad/5ch.dds"}) {
         SCOPED_TRACE(name);
@@ -125,27 +124,24 @@ TEST(GameData, ColouredImagesHaveNoDarkFringeWhereTheyAreTransparent) {
     }
 }
 
-TEST(GameData, WindowIconIsAThirtyTwoBitBmpWithAlpha) {
-    REQUIRE_GAME_DATA();
-    std::vector<uint8_t> bmp = readBytes(data("Icon.bmp"));
-    ASSERT_GE(bmp.size(), 54u);
-    auto read32 = [&](size_t at) {
-        return uint32_t(bmp[at]) | uint32_t(bmp[at + 1]) << 8 | uint32_t(bmp[at + 2]) << 16 |
-               uint32_t(bmp[at + 3]) << 24;
-    };
+// The header fields Windows and SDL read (the tool's BmpFile test checks the pixel rows).
+TEST_F(GameData, WindowIconIsAThirtyTwoBitBmpWithAlpha) {
+    std::vector<uint8_t> bmp = testsupport::readBytes(data("Icon.bmp"));
+    ASSERT_GE(bmp.size(), 122u);
+    auto read32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(read32(2), bmp.size());
+    EXPECT_EQ(read32(14), 108u);  // BITMAPV4HEADER: room for the alpha mask
     uint32_t width = read32(18), height = read32(22);
     EXPECT_TRUE((width == 32 && height == 32) || (width == 64 && height == 64));
     EXPECT_EQ(bmp[28], 32);
-    ASSERT_GE(read32(14), 56u) << "no header room for an alpha mask";
     EXPECT_EQ(read32(30), 3u);  // BI_BITFIELDS
     EXPECT_EQ(read32(66), 0xFF000000u);
     EXPECT_EQ(bmp.size(), read32(10) + size_t(width) * height * 4);
 }
 
-TEST(GameData, BackdropColoursAreListedInFull) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, BackdropColoursAreListedInFull) {
     IniFile colours = ini(data("BackColors.ini"));
     int count = colours.readInt(L"BackColors", L"count", 0);
     EXPECT_GE(count, 3);
@@ -161,10 +157,9 @@ TEST(GameData, BackdropColoursAreListedInFull) {
 
 // Levels keep their cells clear of the areas the captions over a board at its starting view may
 // cover; the captions as the shipped font draws them must stay inside those areas.
-TEST(GameData, CaptionsOverTheStartingViewStayInTheAreasLevelsKeepClear) {
-    REQUIRE_GAME_DATA();
+TEST_F(GameData, CaptionsOverTheStartingViewStayInTheAreasLevelsKeepClear) {
     std::wstring savedBase = baseDirectory;
-    baseDirectory = platform::fromUtf8(gameDir().string()) + L"\\";
+    baseDirectory = testsupport::wide(gameFolder) + L"\\";
     MainFontWidths widths = readMainFontWidths(L"Data\\MainFont.ini");
     baseDirectory = savedBase;
     using namespace startingView;

@@ -1,27 +1,26 @@
-// The file functions: backslash paths that find names in any case, reads that refuse what is not
-// a sane file, writes that replace a file whole or not at all, and folder listings.
+// The file functions, on both backends (tools/test-windows.sh runs this file on Windows): names
+// found in any case, reads that refuse what is not a sane file, writes that replace a file whole
+// or not at all, and folder listings.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "TestFolder.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include "platform/Platform.h"
+#include "platform/TextCase.h"
+#include "tests/support/TestFiles.h"
 
-namespace fs = std::filesystem;
-using platform::fromUtf8;
-
-using platformtest::gamePath;
-using platformtest::testFolder;
-using platformtest::writeBytes;
+using namespace testsupport;
 
 namespace {
 
@@ -32,33 +31,15 @@ std::vector<std::string> entries(const fs::path& folder) {
     return names;
 }
 
-std::vector<std::wstring> sorted(std::vector<std::wstring> names) {
-    std::sort(names.begin(), names.end());
-    return names;
+std::string readBack(const std::wstring& path) {
+    std::vector<uint8_t> bytes;
+    return platform::readWholeFile(path, bytes) ? std::string(bytes.begin(), bytes.end()) : "<unreadable>";
 }
 
 }  // namespace
 
-TEST(Files, HostPathFindsEachComponentInAnyCase) {
-    fs::path folder = testFolder();
-    fs::create_directories(folder / "Data" / "Levels");
-    writeBytes(folder / "Data" / "Levels" / "Level01.grd", "x");
-    const std::string host = folder.string();
-
-    EXPECT_EQ(platform::hostPath(gamePath(folder, L"Data\\Levels\\Level01.grd")), host + "/Data/Levels/Level01.grd");
-    EXPECT_EQ(platform::hostPath(gamePath(folder, L"data\\LEVELS\\level01.GRD")), host + "/Data/Levels/Level01.grd");
-    EXPECT_EQ(platform::hostPath(gamePath(folder, L"DATA/levels\\\\Level01.grd")), host + "/Data/Levels/Level01.grd");
-    // Names found in no case stay as written, below them too, so new files can be made.
-    EXPECT_EQ(platform::hostPath(gamePath(folder, L"data\\New\\Save.GSV")), host + "/Data/New/Save.GSV");
-
-    std::string relative = fs::relative(folder, fs::current_path()).string();
-    std::wstring backslashed = fromUtf8(relative);
-    std::replace(backslashed.begin(), backslashed.end(), L'/', L'\\');
-    EXPECT_EQ(platform::hostPath(backslashed + L"\\data\\levels\\LEVEL01.grd"), relative + "/Data/Levels/Level01.grd");
-}
-
 TEST(Files, WrittenBytesReadBackExactly) {
-    fs::path folder = testFolder();
+    fs::path folder = freshFolder();
     std::wstring file = gamePath(folder, L"Game.gsv");
     std::vector<uint8_t> bytes;
     for (int i = 0; i < 70000; ++i) bytes.push_back(static_cast<uint8_t>(i * 31));
@@ -73,18 +54,19 @@ TEST(Files, WrittenBytesReadBackExactly) {
 }
 
 TEST(Files, ReadRefusesWhatIsNotASaneFile) {
-    fs::path folder = testFolder();
+    fs::path folder = freshFolder();
     std::vector<uint8_t> bytes = {1};
     EXPECT_FALSE(platform::readWholeFile(gamePath(folder, L"Missing.dds"), bytes));
     EXPECT_TRUE(bytes.empty());
 
     fs::create_directory(folder / "Folder.dds");
     EXPECT_FALSE(platform::readWholeFile(gamePath(folder, L"Folder.dds"), bytes));
-
+#ifndef _WIN32
     ASSERT_EQ(mkfifo((folder / "Pipe.dds").c_str(), 0600), 0);  // must not wait for a writer
     EXPECT_FALSE(platform::readWholeFile(gamePath(folder, L"Pipe.dds"), bytes));
+#endif
 
-    writeBytes(folder / "Huge.dds", "DDS ");
+    writeText(folder / "Huge.dds", "DDS ");
     fs::resize_file(folder / "Huge.dds", 64u * 1024 * 1024 + 1);
     EXPECT_FALSE(platform::readWholeFile(gamePath(folder, L"Huge.dds"), bytes));
     EXPECT_TRUE(bytes.empty());
@@ -94,27 +76,35 @@ TEST(Files, ReadRefusesWhatIsNotASaneFile) {
     fs::remove(folder / "Huge.dds");
 }
 
-TEST(Files, AtomicWriteReplacesTheFileTheGameMeant) {
-    fs::path folder = testFolder();
-    writeBytes(folder / "Settings.ini", "old");
+TEST(Files, WriteReplacesTheFileTheGameMeantAndLeavesNothingBeside) {
+    fs::path folder = freshFolder();
+    writeText(folder / "Settings.ini", "old, and longer than the new");
+#ifndef _WIN32
     fs::permissions(folder / "Settings.ini", fs::perms(0640));
+#endif
     ASSERT_TRUE(platform::writeFileAtomically(gamePath(folder, L"settings.INI"), "new", 3));
-    EXPECT_EQ(entries(folder), std::vector<std::string>{"Settings.ini"});  // no second file, no leftovers
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(platform::readWholeFile(gamePath(folder, L"Settings.ini"), bytes));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"Settings.ini"});
+    EXPECT_EQ(readBack(gamePath(folder, L"Settings.ini")), "new");
+#ifndef _WIN32
     EXPECT_EQ(fs::status(folder / "Settings.ini").permissions(), fs::perms(0640));
 
     // A link stays a link; the file it points to gets the new bytes.
     fs::create_symlink("Settings.ini", folder / "Linked.ini");
     ASSERT_TRUE(platform::writeFileAtomically(gamePath(folder, L"Linked.ini"), "linked", 6));
     EXPECT_TRUE(fs::is_symlink(folder / "Linked.ini"));
-    ASSERT_TRUE(platform::readWholeFile(gamePath(folder, L"Settings.ini"), bytes));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "linked");
+    EXPECT_EQ(readBack(gamePath(folder, L"Settings.ini")), "linked");
+#else
+    // A read-only file stays as it is (Wine would replace it; Windows refuses).
+    SetFileAttributesW(gamePath(folder, L"Settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(platform::writeFileAtomically(gamePath(folder, L"Settings.ini"), "lost", 4));
+    SetFileAttributesW(gamePath(folder, L"Settings.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readBack(gamePath(folder, L"Settings.ini")), "new");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"Settings.ini"});
+#endif
 }
 
 TEST(Files, FailedWriteLeavesNothingBehind) {
-    fs::path folder = testFolder();
+    fs::path folder = freshFolder();
     EXPECT_FALSE(platform::writeFileAtomically(gamePath(folder, L"Missing\\File.bin"), "x", 1));
     fs::create_directories(folder / "Target" / "inside");
     EXPECT_FALSE(platform::writeFileAtomically(gamePath(folder, L"Target"), "x", 1));
@@ -122,10 +112,11 @@ TEST(Files, FailedWriteLeavesNothingBehind) {
     EXPECT_TRUE(fs::is_directory(folder / "Target" / "inside"));
 }
 
+#ifndef _WIN32
 // Temporary files of writes that were killed half-way go with the next write of the same file;
 // those of a writer that still runs, and of other files, stay.
 TEST(Files, NextWriteRemovesTemporariesOfWritersThatAreGone) {
-    fs::path folder = testFolder();
+    fs::path folder = freshFolder();
     pid_t gone = fork();
     if (gone == 0) _exit(0);
     ASSERT_GT(gone, 0);
@@ -133,16 +124,17 @@ TEST(Files, NextWriteRemovesTemporariesOfWritersThatAreGone) {
     std::string stale = ".Settings.ini." + std::to_string(gone) + "-0.tmp";
     std::string running = ".Settings.ini.1-3.tmp";  // pid 1 always runs
     std::string otherFile = ".Recs.ini." + std::to_string(gone) + "-0.tmp";
-    for (const std::string& name : {stale, running, otherFile, std::string("Settings.ini")}) writeBytes(folder / name, "old");
+    for (const std::string& name : {stale, running, otherFile, std::string("Settings.ini")}) writeText(folder / name, "old");
     ASSERT_TRUE(platform::writeFileAtomically(gamePath(folder, L"Settings.ini"), "new", 3));
     std::vector<std::string> expected = {running, otherFile, "Settings.ini"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(entries(folder), expected);
 }
+#endif
 
 TEST(Files, ExistsAndDeleteConcernRegularFilesOnly) {
-    fs::path folder = testFolder();
-    writeBytes(folder / "Level01.gsv", "save");
+    fs::path folder = freshFolder();
+    writeText(folder / "Level01.gsv", "save");
     fs::create_directory(folder / "Styles");
     EXPECT_TRUE(platform::fileExists(gamePath(folder, L"LEVEL01.GSV")));
     EXPECT_FALSE(platform::fileExists(gamePath(folder, L"Styles")));
@@ -154,27 +146,65 @@ TEST(Files, ExistsAndDeleteConcernRegularFilesOnly) {
     EXPECT_EQ(entries(folder), std::vector<std::string>{"Styles"});
 }
 
+// Patterns match the long name only (Windows also offers the short alias "D~1.GRD" to its search).
 TEST(Files, ListFolderMatchesWildcardsWithoutRegardToCase) {
-    fs::path folder = testFolder();
+    fs::path folder = freshFolder();
     fs::create_directories(folder / "Data" / "Levels" / "Sub.grd");
     for (const char* name : {"A.grd", "bb.GRD", "c.txt", "d.grdx", "e.grd.bak", "noext"})
-        writeBytes(folder / "Data" / "Levels" / name, "x");
+        writeText(folder / "Data" / "Levels" / name, "x");
 
     using Names = std::vector<std::wstring>;
-    EXPECT_EQ(sorted(platform::listFolder(gamePath(folder, L"data\\levels\\*.grd"))), (Names{L"A.grd", L"bb.GRD"}));
-    EXPECT_EQ(sorted(platform::listFolder(gamePath(folder, L"Data\\Levels\\?.GRD"))), (Names{L"A.grd"}));
-    EXPECT_EQ(sorted(platform::listFolder(gamePath(folder, L"Data\\Levels\\*.*"))),
-              (Names{L"A.grd", L"bb.GRD", L"c.txt", L"d.grdx", L"e.grd.bak", L"noext"}));
-    EXPECT_EQ(sorted(platform::listFolder(gamePath(folder, L"Data\\Levels\\*g*d*"))),
-              (Names{L"A.grd", L"bb.GRD", L"d.grdx", L"e.grd.bak"}));
-    EXPECT_EQ(sorted(platform::listFolder(gamePath(folder, L"Data\\Levels\\A.grd"))), (Names{L"A.grd"}));
-    EXPECT_TRUE(platform::listFolder(gamePath(folder, L"Data\\Missing\\*.grd")).empty());
-    EXPECT_TRUE(platform::listFolder(gamePath(folder, L"Data\\Levels\\*.gsv")).empty());
+    const std::pair<std::wstring, Names> listings[] = {
+        {L"data\\levels\\*.grd", {L"A.grd", L"bb.GRD"}},
+        {L"Data\\Levels\\?.GRD", {L"A.grd"}},
+        {L"Data\\Levels\\*.*", {L"A.grd", L"bb.GRD", L"c.txt", L"d.grdx", L"e.grd.bak", L"noext"}},
+        {L"Data\\Levels\\*g*d*", {L"A.grd", L"bb.GRD", L"d.grdx", L"e.grd.bak"}},
+        {L"Data\\Levels\\A.grd", {L"A.grd"}},
+        {L"Data\\Missing\\*.grd", {}},
+        {L"Data\\Levels\\*.gsv", {}},
+    };
+    for (const auto& [pattern, expected] : listings) {
+        Names names = platform::listFolder(gamePath(folder, pattern));
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, expected) << testing::PrintToString(pattern);
+    }
+    EXPECT_TRUE(platform::matchesWildcard(L"Level?.grd", L"level7.grd"));
+    EXPECT_FALSE(platform::matchesWildcard(L"Level?.grd", L"Level10.grd"));
+    EXPECT_TRUE(platform::matchesWildcard(L"*a*b*", L"xxAyyBzz"));
+    EXPECT_TRUE(platform::matchesWildcard(L"\u00C9t\u00E9.grd", L"\u00E9T\u00C9.GRD"));
+    EXPECT_FALSE(platform::matchesWildcard(L"", L"a"));
 }
 
 TEST(Files, CurrentDirectoryHasNoTrailingSeparator) {
-    std::wstring current = platform::currentDirectory();
-    EXPECT_EQ(platform::toUtf8(current), fs::current_path().string());
-    ASSERT_FALSE(current.empty());
-    EXPECT_TRUE(current == L"/" || current.back() != L'/');
+    fs::path saved = fs::current_path();
+    EXPECT_EQ(platform::currentDirectory(), wide(saved));
+    fs::current_path(saved.root_path());
+    std::wstring root = platform::currentDirectory();
+    fs::current_path(saved);
+#ifdef _WIN32
+    EXPECT_EQ(root + L"\\", wide(saved.root_path()));  // "C:" for C:\ .
+#else
+    EXPECT_EQ(root, L"/");
+#endif
+}
+
+// The game's paths go to Windows unchanged; elsewhere each component is found in any case.
+TEST(Files, HostPathFindsEachComponentInAnyCase) {
+    fs::path folder = freshFolder();
+    writeText(folder / "Data" / "Levels" / "Level01.grd", "x");
+#ifdef _WIN32
+    EXPECT_EQ(platform::hostPath(L"data\\LEVELS\\level01.GRD"), "data\\LEVELS\\level01.GRD");
+#else
+    const std::string host = folder.string();
+    EXPECT_EQ(platform::hostPath(gamePath(folder, L"Data\\Levels\\Level01.grd")), host + "/Data/Levels/Level01.grd");
+    EXPECT_EQ(platform::hostPath(gamePath(folder, L"data\\LEVELS\\level01.GRD")), host + "/Data/Levels/Level01.grd");
+    EXPECT_EQ(platform::hostPath(gamePath(folder, L"DATA/levels\\\\Level01.grd")), host + "/Data/Levels/Level01.grd");
+    // Names found in no case stay as written, below them too, so new files can be made.
+    EXPECT_EQ(platform::hostPath(gamePath(folder, L"data\\New\\Save.GSV")), host + "/Data/New/Save.GSV");
+
+    std::string relative = fs::relative(folder, fs::current_path()).string();
+    std::wstring backslashed = platform::fromUtf8(relative);
+    std::replace(backslashed.begin(), backslashed.end(), L'/', L'\\');
+    EXPECT_EQ(platform::hostPath(backslashed + L"\\data\\levels\\LEVEL01.grd"), relative + "/Data/Levels/Level01.grd");
+#endif
 }

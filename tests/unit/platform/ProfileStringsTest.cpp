@@ -1,94 +1,113 @@
-// The profile-string service on real files: defaults, integer reads, and writes that never lose
-// a player's file.
+// The profile-string service on real files, on both backends (tools/test-windows.sh runs this file
+// on Windows, where the system's own INI functions answer): defaults, integer reads, and writes
+// that never lose a player's file.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <tuple>
 
-#include "TestFolder.h"
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "platform/Platform.h"
+#include "tests/support/TestFiles.h"
 
-namespace fs = std::filesystem;
+using namespace testsupport;
 using platform::profileInt;
 using platform::profileString;
 using platform::writeProfileString;
 
-using platformtest::gamePath;
-using platformtest::readBytes;
-using platformtest::testFolder;
-using platformtest::writeBytes;
+namespace {
 
-TEST(ProfileStrings, MissingFileSectionOrKeyGivesTheClippedFallback) {
-    fs::path folder = testFolder();
-    std::wstring missing = gamePath(folder, L"Missing.ini");
-    EXPECT_EQ(profileString(missing, L"S", L"k", L"fallback", 100), L"fallback");
-    EXPECT_EQ(profileString(missing, L"S", L"k", L"fallback", 5), L"fall");
-    EXPECT_EQ(profileString(missing, L"S", L"k", L"fallback", 1), L"");
-    EXPECT_EQ(profileString(missing, L"S", L"k", L"fallback", 0), L"");
+size_t filesIn(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+}  // namespace
+
+TEST(ProfileStrings, ReadsGiveTheValueOrTheClippedFallback) {
+    fs::path folder = freshFolder();
+    writeText(folder / "Settings.ini", "[S]\r\nk=" + std::string(120, 'v') + "\r\n");
+    const std::wstring file = gamePath(folder, L"Settings.ini"), missing = gamePath(folder, L"Missing.ini");
+    struct Row {
+        std::wstring file, section, key;
+        size_t bufferChars;
+        std::wstring expected;
+    } rows[] = {
+        {missing, L"S", L"k", 100, L"fallback"},
+        {missing, L"S", L"k", 5, L"fall"},  // at most bufferChars - 1 characters
+        {missing, L"S", L"k", 8, L"fallbac"},
+        {missing, L"S", L"k", 1, L""},
+        {missing, L"S", L"k", 0, L""},
+        {file, L"S", L"k", 100, std::wstring(99, L'v')},
+        {file, L"s", L"K", 10, std::wstring(9, L'v')},
+        {file, L"S", L"other", 100, L"fallback"},
+        {file, L"T", L"k", 100, L"fallback"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(profileString(row.file, row.section, row.key, L"fallback", row.bufferChars), row.expected)
+            << testing::PrintToString(row.key) << " in " << row.bufferChars;
+    }
     EXPECT_EQ(profileInt(missing, L"S", L"k", -7), -7);
-
-    writeBytes(folder / "Settings.ini", "[S]\nk=" + std::string(120, 'v') + "\n");
-    std::wstring file = gamePath(folder, L"Settings.ini");
-    EXPECT_EQ(profileString(file, L"S", L"k", L"", 100), std::wstring(99, L'v'));
-    EXPECT_EQ(profileString(file, L"S", L"other", L"d", 100), L"d");
-    EXPECT_EQ(profileString(file, L"T", L"k", L"d", 100), L"d");
     EXPECT_EQ(profileInt(file, L"S", L"other", 42), 42);
 }
 
 TEST(ProfileStrings, IntegerIsTheLeadingDecimalNumber) {
-    fs::path folder = testFolder();
-    writeBytes(folder / "Numbers.ini",
-               "[N]\n"
-               "plain=800\n" "suffix=12abc\n" "hex=0x10\n" "word=abc\n" "empty=\n"
-               "negative= \t-42\n" "plus=+7\n" "sign=-\n" "max=2147483647\n" "min=-2147483648\n"
-               "over=2147483648\n" "under=-2147483649\n" "huge=99999999999999999999999\n");
-    std::wstring file = gamePath(folder, L"Numbers.ini");
-    auto read = [&](const wchar_t* key) { return profileInt(file, L"N", key, 5); };
-    EXPECT_EQ(read(L"plain"), 800);
-    EXPECT_EQ(read(L"suffix"), 12);
-    EXPECT_EQ(read(L"hex"), 0);
-    EXPECT_EQ(read(L"word"), 0);
-    EXPECT_EQ(read(L"empty"), 0);
-    EXPECT_EQ(read(L"negative"), -42);
-    EXPECT_EQ(read(L"plus"), 7);
-    EXPECT_EQ(read(L"sign"), 0);
-    EXPECT_EQ(read(L"max"), INT_MAX);
-    EXPECT_EQ(read(L"min"), INT_MIN);
-    EXPECT_EQ(read(L"over"), INT_MAX);
-    EXPECT_EQ(read(L"under"), INT_MIN);
-    EXPECT_EQ(read(L"huge"), INT_MAX);
+    fs::path folder = freshFolder();
+    const std::pair<std::string, int> rows[] = {
+        {"plain=800", 800}, {"suffix=12abc", 12}, {"word=abc", 0}, {"negative= \t-42", -42},
+        {"plus=+7", 7}, {"max=2147483647", INT_MAX}, {"min=-2147483648", INT_MIN},
+#ifndef _WIN32  // the system reads hexadecimal, wraps round, and gives the default for an empty value
+        {"hex=0x10", 0}, {"empty=", 0}, {"sign=-", 0}, {"over=2147483648", INT_MAX},
+        {"under=-2147483649", INT_MIN}, {"huge=99999999999999999999999", INT_MAX},
+#endif
+    };
+    std::string text = "[N]\n";
+    for (const auto& row : rows) text += row.first + "\n";
+    writeText(folder / "Numbers.ini", text);
+    for (const auto& [line, expected] : rows) {
+        std::wstring key = platform::fromUtf8(line.substr(0, line.find('=')));
+        EXPECT_EQ(profileInt(gamePath(folder, L"Numbers.ini"), L"N", key, 5), expected) << line;
+    }
 }
 
-TEST(ProfileStrings, WriteCreatesTheFileAndUpdatesItInPlace) {
-    fs::path folder = testFolder();
+TEST(ProfileStrings, WritesUpdateInPlaceAndKeepEveryOtherLine) {
+    fs::path folder = freshFolder();
     std::wstring file = gamePath(folder, L"Settings.ini");
+    EXPECT_EQ(profileInt(file, L"System", L"Width", 800), 800);
     ASSERT_TRUE(writeProfileString(file, L"System", L"Width", L"800"));
     ASSERT_TRUE(writeProfileString(file, L"System", L"Height", L"600"));
     ASSERT_TRUE(writeProfileString(file, L"GameSettings", L"VisualStyle", L"2"));
     ASSERT_TRUE(writeProfileString(file, L"system", L"width", L"1024"));
-    EXPECT_EQ(readBytes(folder / "Settings.ini"),
-              "[System]\r\nWidth=1024\r\nHeight=600\r\n[GameSettings]\r\nVisualStyle=2\r\n");
+    ASSERT_TRUE(writeProfileString(file, L"Recs", L"Offset", L"-5"));
     EXPECT_EQ(profileInt(file, L"SYSTEM", L"WIDTH", 0), 1024);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-}
+    EXPECT_EQ(profileInt(file, L"Recs", L"Offset", 0), -5);
+    EXPECT_EQ(filesIn(folder), 1u);
+#ifndef _WIN32
+    EXPECT_EQ(readText(folder / "Settings.ini"),
+              "[System]\r\nWidth=1024\r\nHeight=600\r\n[GameSettings]\r\nVisualStyle=2\r\n[Recs]\r\nOffset=-5\r\n");
+#endif
 
-TEST(ProfileStrings, FileAndFolderNamesMatchWithoutRegardToCase) {
-    fs::path folder = testFolder();
-    fs::create_directories(folder / "Data" / "Levels");
-    writeBytes(folder / "Data" / "Levels" / "Recs.ini", "; records\n[Level01]\nBest=90\n");
+    writeText(folder / "Data" / "Levels" / "Recs.ini", "; records\r\n[Level01]\r\nBest=90\r\nUser=3\r\n[Level02]\r\nBest=1\r\n");
     std::wstring differentCase = gamePath(folder, L"DATA\\levels\\RECS.INI");
     EXPECT_EQ(profileInt(differentCase, L"level01", L"best", 0), 90);
     ASSERT_TRUE(writeProfileString(differentCase, L"Level01", L"Best", L"75"));
-    EXPECT_EQ(readBytes(folder / "Data" / "Levels" / "Recs.ini"), "; records\n[Level01]\nBest=75\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "Data" / "Levels"), fs::directory_iterator()), 1);
+    ASSERT_TRUE(writeProfileString(differentCase, L"Level01", L"Time", L"7"));
+    std::string kept = "; records\r\n[Level01]\r\nBest=75\r\nUser=3\r\nTime=7\r\n";
+    EXPECT_EQ(readText(folder / "Data" / "Levels" / "Recs.ini").substr(0, kept.size()), kept);
+    EXPECT_EQ(profileInt(differentCase, L"Level02", L"Best", 0), 1);
+    EXPECT_EQ(filesIn(folder / "Data" / "Levels"), 1u);
 }
 
-TEST(ProfileStrings, NeverReplacesAFileItCannotRead) {
-    fs::path folder = testFolder();
+TEST(ProfileStrings, RefusedWritesLeaveTheFileAsItWasAndNothingBeside) {
+    fs::path folder = freshFolder();
     // Too big to be an INI file: the service must not rewrite it from an empty document.
     fs::path big = folder / "Big.ini";
-    writeBytes(big, "[S]\r\nk=1\r\n");
+    writeText(big, "[S]\r\nk=1\r\n");
     fs::resize_file(big, 64u * 1024 * 1024 + 1);
     EXPECT_FALSE(writeProfileString(gamePath(folder, L"Big.ini"), L"S", L"k", L"2"));
     EXPECT_EQ(fs::file_size(big), 64u * 1024 * 1024 + 1);
@@ -100,21 +119,60 @@ TEST(ProfileStrings, NeverReplacesAFileItCannotRead) {
     fs::create_directory(folder / "Folder.ini");
     EXPECT_FALSE(writeProfileString(gamePath(folder, L"Folder.ini"), L"S", L"k", L"2"));
     EXPECT_TRUE(fs::is_directory(folder / "Folder.ini"));
-
     EXPECT_FALSE(writeProfileString(gamePath(folder, L"NoSuchFolder\\Settings.ini"), L"S", L"k", L"2"));
     EXPECT_FALSE(fs::exists(folder / "NoSuchFolder"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // no leftovers
+
+    // Names the file could not give back as written.
+    std::wstring odd = gamePath(folder, L"Odd.ini");
+    for (const auto& [section, key, value] : {std::make_tuple(L"", L"Key", L"v"), std::make_tuple(L"S", L"", L"v"),
+                                              std::make_tuple(L"Sec]tion", L"Key", L"v"), std::make_tuple(L"S", L"Ke=y", L"v"),
+                                              std::make_tuple(L"S", L";Key", L"v"), std::make_tuple(L"S", L"Key", L"two\r\nlines")})
+        EXPECT_FALSE(writeProfileString(odd, section, key, value)) << testing::PrintToString(std::wstring(key));
+#ifdef _WIN32
+    writeText(folder / "Recs.ini", "[Easy01]\r\nUser=42\r\n");
+    SetFileAttributesW(gamePath(folder, L"Recs.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(writeProfileString(gamePath(folder, L"Recs.ini"), L"Easy01", L"User", L"7"));
+    SetFileAttributesW(gamePath(folder, L"Recs.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readText(folder / "Recs.ini"), "[Easy01]\r\nUser=42\r\n");
+    fs::remove(folder / "Recs.ini");
+#endif
+    EXPECT_EQ(filesIn(folder), 1u);  // the folder, and no leftovers
 }
 
-TEST(ProfileStrings, DamagedFilesReadAndUpdateWithoutHarm) {
-    fs::path folder = testFolder();
+// A UTF-16 file reads and updates; on POSIX damaged bytes also survive a write.
+TEST(ProfileStrings, DamagedAndWideFilesReadAndUpdateWithoutHarm) {
+    fs::path folder = freshFolder();
+    std::string wideText = "\xFF\xFE";
+    for (char c : std::string("[System]\r\nWidth=640\r\n")) wideText += std::string{c, '\0'};
+    writeText(folder / "Wide.ini", wideText);
+    std::wstring wideFile = gamePath(folder, L"Wide.ini");
+    EXPECT_EQ(profileInt(wideFile, L"System", L"Width", 0), 640);
+    ASSERT_TRUE(writeProfileString(wideFile, L"System", L"Height", L"480"));
+    EXPECT_EQ(profileInt(wideFile, L"System", L"Height", 0), 480);
+    EXPECT_EQ(profileInt(wideFile, L"System", L"Width", 0), 640);
+#ifndef _WIN32
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
-    writeBytes(folder / "Junk.ini", junk);
+    writeText(folder / "Junk.ini", junk);
     std::wstring file = gamePath(folder, L"Junk.ini");
     profileString(file, L"S", L"k", L"", 100);
     ASSERT_TRUE(writeProfileString(file, L"Tallix", L"Key", L"v"));
-    std::string after = readBytes(folder / "Junk.ini");
-    EXPECT_EQ(after.substr(0, junk.size()), junk);
+    EXPECT_EQ(readText(folder / "Junk.ini").substr(0, junk.size()), junk);
     EXPECT_EQ(profileString(file, L"tallix", L"key", L"", 100), L"v");
+#endif
+}
+
+// Relative names mean the working directory (the system's own functions would look in the
+// Windows folder for a name without a folder).
+TEST(ProfileStrings, RelativeFileNamesMeanTheWorkingDirectory) {
+    fs::path folder = freshFolder(), saved = fs::current_path();
+    fs::current_path(folder);
+    for (std::wstring relative : {L"Sub\\Rel.ini", L"Bare.ini"}) {
+        fs::create_directories(folder / "Sub");
+        EXPECT_TRUE(writeProfileString(relative, L"S", L"K", L"here"));
+        EXPECT_TRUE(platform::fileExists(wide(folder) + L"\\" + relative));
+        EXPECT_EQ(profileString(relative, L"S", L"K", L"", 100), L"here");
+        EXPECT_EQ(profileInt(relative, L"S", L"Missing", 7), 7);
+    }
+    fs::current_path(saved);
 }

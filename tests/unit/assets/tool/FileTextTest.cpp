@@ -1,14 +1,12 @@
-// The INI text and the window icon's BMP layout.
+// The INI text and the window icon's BMP pixel layout.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "BmpFile.h"
 #include "IniText.h"
-#include "ToolTestFiles.h"
 
 using namespace assetgen;
-using tooltest::read32;
 
 TEST(IniText, NumbersAreShortFixedPointWithoutNegativeZero) {
     EXPECT_EQ(formatNumber(0.53333), "0.5333");
@@ -39,15 +37,8 @@ TEST(BmpFile, ThirtyTwoBitsWithAnAlphaMaskAndRowsBottomUp) {
     image.at(0, 0) = {1, 0, 0, 1};  // top-left red
     image.at(1, 1) = {0, 0, 0.5f, 0.5f};  // bottom-right half-transparent blue
     std::vector<uint8_t> bmp = encodeBmp(image);
-    ASSERT_EQ(bmp.size(), 14u + 108u + 16u);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(read32(bmp, 2), bmp.size());
-    EXPECT_EQ(read32(bmp, 10), 122u);  // pixels follow the headers
-    EXPECT_EQ(read32(bmp, 14), 108u);  // BITMAPV4HEADER
-    EXPECT_EQ(bmp[28], 32);            // bits per pixel
-    EXPECT_EQ(read32(bmp, 30), 3u);    // BI_BITFIELDS
-    EXPECT_EQ(read32(bmp, 66), 0xFF000000u);  // alpha mask
+    ASSERT_EQ(bmp.size(), 14u + 108u + 16u);  // the header fields: GameData.WindowIconIsAThirtyTwoBitBmpWithAlpha
+    EXPECT_EQ(bmp[10], 122);                   // pixels follow the headers
     const uint8_t* bottomRow = &bmp[122];
     const uint8_t* topRow = &bmp[122 + 8];
     EXPECT_EQ(bottomRow[4 + 0], 255);  // bottom-right: blue at straight full strength

@@ -1,5 +1,6 @@
 // Image: the cell reorientation against the board's texture mapping, mipmap reduction and the
-// byte encoding of transparent texels.
+// byte encoding of transparent texels. The mipmap chain's sizes are checked on every image of the
+// built game folder (tests/unit/assets/GameDataTest.cpp).
 #include "Image.h"
 
 #include <gtest/gtest.h>
@@ -81,16 +82,6 @@ TEST(Image, TransposeSwapsTheSidesOfAnOblongImage) {
     ASSERT_EQ(stored.height(), 4);
     EXPECT_EQ(stored.at(0, 0).r, 7.0f);  // the bottom-right texel goes to the top-left
     EXPECT_EQ(stored.at(1, 3).r, 0.0f);  // and the top-left to the bottom-right
-}
-
-TEST(Image, MipmapChainHalvesEachSideDownToOnePixel) {
-    std::vector<Image> chain = mipmapChain(Image(8, 2));
-    ASSERT_EQ(chain.size(), 4u);
-    const int sides[4][2] = {{8, 2}, {4, 1}, {2, 1}, {1, 1}};
-    for (size_t i = 0; i < chain.size(); ++i) {
-        EXPECT_EQ(chain[i].width(), sides[i][0]);
-        EXPECT_EQ(chain[i].height(), sides[i][1]);
-    }
 }
 
 // One opaque red texel among three transparent ones must reduce to a faint red, not a dark red.

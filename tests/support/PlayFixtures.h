@@ -28,7 +28,8 @@ inline std::unique_ptr<CTallix> loadBoard(const std::string& name, const Bytes& 
     return board;
 }
 
-// Level01.grd ... LevelNN.grd, each the square board.
+// Level01.grd ... LevelNN.grd, each the square board. Style folders need no files: a style that
+// does not load completely is a style all the same.
 inline void writeLevels(int count) {
     for (int i = 1; i <= count; ++i) {
         char name[16];
@@ -36,8 +37,6 @@ inline void writeLevels(int count) {
         writeBytes(fs::path("Data") / "Levels" / name, levelFile(squareGrid()));
     }
 }
-
-// Style folders need no files: a style that does not load completely is a style all the same.
 inline void writeStyles(const std::string& entries) {
     writeText(fs::path("Data") / "Styles" / "VisualStyles.ini", "[Styles]\n" + entries);
 }
@@ -50,19 +49,17 @@ inline void solve(CTallix& board) {
     enter(playable(board, 2, 2), 4);
 }
 
-// A frame after `milliseconds` more on the fake clock.
-inline void frameAfter(CGame& game, uint32_t milliseconds) {
+inline void frameAfter(CGame& game, uint32_t milliseconds) {  // on the fake clock
     platform::null::advanceTime(milliseconds);
     game.draw();
 }
 
-// A press and release at a view point, the pointer moved there first.
+// A press and release at a view point, the pointer moved there first; in a button's middle.
 inline void click(CGame& game, float x, float y, int button = 0) {
     game.mouseMove(x, y);
     game.buttonDown(x, y, button);
     game.buttonUp(x, y, button);
 }
-
 inline void clickButton(CGame& game, const uiButton& button) {
     click(game, button.x + button.width / 2, button.y - button.height / 2);
 }

@@ -12,7 +12,7 @@ namespace {
 TEST(MedalTest, TheFirstLimitReachedInWholeSeconds) {
     struct Row { uint32_t ms; int32_t gold, silver, bronze; Medal medal; };
     for (Row row : {Row{59999, 59, 100, 200, Medal::Gold}, Row{60000, 59, 100, 200, Medal::Silver},
-                    Row{119999, 100, 119, 200, Medal::Silver}, Row{800000, 450, 600, 900, Medal::Bronze},
+                    Row{119999, 100, 119, 200, Medal::Silver}, Row{900999, 450, 600, 900, Medal::Bronze},
                     Row{901000, 450, 600, 900, Medal::None}, Row{250000, 100, 200, 0, Medal::None},
                     Row{250000, 300, 200, 100, Medal::Gold}, Row{250000, 100, 50, 300, Medal::Bronze}}) {
         EXPECT_EQ(medalFor(row.ms, row.gold, row.silver, row.bronze), row.medal) << row.ms << " " << row.gold;

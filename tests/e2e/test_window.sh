@@ -1,40 +1,33 @@
 #!/usr/bin/env bash
 # The window, its size and the three ways out (Esc, a close request, SIGTERM), with the display
 # settings written back.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../support/e2e.sh"
 
 # Defaults: no settings file; Esc ends the game with exit code 1 and writes two System keys.
 dir=$(new_workdir)
-start_game "$dir"
-wid=$(wait_window)
+launch
 [ "$(client_size "$wid")" = "800x600" ] || fail "client area is $(client_size "$wid"), not 800x600"
-sleep 1
-screenshot window-default
-press_key "$wid" Escape
-code=$(wait_exit "$dir")
-[ "$code" = 1 ] || fail "exit code after Esc is $code, not 1"
+shot window-default >/dev/null
+quit
 ini=$(settings_file "$dir")
 [ "$(ini_get "$ini" System WaitForVSynch)" = 0 ] || fail "WaitForVSynch is not 0"
 [ "$(ini_get "$ini" System ShowFPS)" = 1 ] || fail "ShowFPS is not 1"
 keys=$(section_keys "$ini" System | sort | tr '\n' ' ')
 [ "$keys" = "ShowFPS WaitForVSynch " ] || fail "System holds [$keys], expected only ShowFPS and WaitForVSynch"
 
-# A close request from the window system ends it the same way.
-dir=$(new_workdir)
-start_game "$dir"
-wid=$(wait_window)
-"$TALLIX_XCLOSE" "$wid"
-code=$(wait_exit "$dir")
-[ "$code" = 1 ] || fail "exit code after a close request is $code, not 1"
-[ "$(ini_get "$(settings_file "$dir")" System ShowFPS)" = 1 ] || fail "no ShowFPS after a close request"
-
-# SIGTERM runs the normal teardown too.
-dir=$(new_workdir)
-start_game "$dir"
-wait_window >/dev/null
-pkill -TERM -f "^$TALLIX_EXE\$" || fail "no game process to signal"
-code=$(wait_exit "$dir")
-[ "$code" = 1 ] || fail "exit code after SIGTERM is $code, not 1"
+# A close request from the window system and SIGTERM (to this game only) end it the same way.
+for way in close term; do
+  dir=$(new_workdir)
+  start_game "$dir"
+  wid=$(wait_window)
+  case $way in
+    close) "$TALLIX_XCLOSE" "$wid" ;;
+    term) kill -TERM "$(game_pid "$dir")" ;;
+  esac
+  code=$(wait_exit "$dir")
+  [ "$code" = 1 ] || fail "exit code after $way is $code, not 1"
+  [ "$(ini_get "$(settings_file "$dir")" System ShowFPS)" = 1 ] || fail "no ShowFPS after $way"
+done
 
 # A 640 x 480 settings file sizes the client area, and those keys are not rewritten.
 dir=$(new_workdir)
@@ -42,9 +35,7 @@ printf '[System]\r\nWidth=640\r\nHeight=480\r\n' >"$dir/Settings.ini"
 start_game "$dir"
 wid=$(wait_window)
 [ "$(client_size "$wid")" = "640x480" ] || fail "client area is $(client_size "$wid"), not 640x480"
-press_key "$wid" Escape
-code=$(wait_exit "$dir")
-[ "$code" = 1 ] || fail "exit code is $code"
+quit
 head -n 3 "$dir/Settings.ini" | cmp -s - <(printf '[System]\r\nWidth=640\r\nHeight=480\r\n') \
   || fail "the Width and Height lines were rewritten"
 [ "$(ini_get "$dir/Settings.ini" System WaitForVSynch)" = 0 ] || fail "WaitForVSynch missing"

@@ -3,43 +3,20 @@
 #include "game/Backdrop.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <string>
 
-#include <gtest/gtest.h>
+#include "tests/support/PlayFixtures.h"
 
-#include "app/Shell.h"
-#include "platform/NullBackend.h"
-#include "platform/Platform.h"
+using namespace playtest;
 
 namespace {
 
 const BackdropColour white{1.0f, 1.0f, 1.0f};
 
-class BackdropTest : public testing::Test {
+class BackdropTest : public GameFolderTest {
 protected:
-    void SetUp() override {
-        platform::selectBackend(platform::Backend::Null);
-        platform::null::reset();
-        platform::null::setTime(50000);
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        const char* root = std::getenv("TALLIX_TEST_TMP");
-        folder_ = std::filesystem::path(root && *root ? root : "/tmp") / "game" /
-                  (std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_ / "Data");
-        savedBase_ = baseDirectory;
-        baseDirectory = platform::fromUtf8(folder_.string()) + L"\\";
-    }
-    void TearDown() override { baseDirectory = savedBase_; }
-
-    void writeSettings(const std::string& keys) const {
-        std::ofstream(folder_ / "Settings.ini") << "[GameSettings]\n" << keys;
-    }
-    void writeColours(const std::string& text) const { std::ofstream(folder_ / "Data" / "BackColors.ini") << text; }
+    static void writeSettings(const std::string& keys) { writeText("Settings.ini", "[GameSettings]\n" + keys); }
+    static void writeColours(const std::string& text) { writeText("Data/BackColors.ini", "[BackColors]\n" + text); }
 
     // Moves the fake clock in frames of `step` milliseconds, updating after each.
     static void run(Backdrop& backdrop, uint32_t milliseconds, uint32_t step = 10) {
@@ -49,19 +26,14 @@ protected:
         }
     }
 
-    // A backdrop with changeTime 1 s and the given speed, cycling through `colours`.
-    Backdrop cycling(const std::vector<BackdropColour>& list, const std::string& speed) {
+    // A backdrop holding each colour 1 s, gliding at the given speed through `list`.
+    static Backdrop cycling(const std::vector<BackdropColour>& list, const std::string& speed) {
         writeSettings("BGColorChangeTime=1\nBGColorChangeSpeed=" + speed + "\n");
         Backdrop backdrop(7);
         backdrop.loadCycle();
         backdrop.colours = list;
         return backdrop;
     }
-
-    std::filesystem::path folder_;
-
-private:
-    std::wstring savedBase_;
 };
 
 testing::AssertionResult tintNear(const Backdrop& backdrop, const BackdropColour& expected, float tolerance = 1e-4f) {
@@ -73,8 +45,6 @@ testing::AssertionResult tintNear(const Backdrop& backdrop, const BackdropColour
     }
     return testing::AssertionSuccess();
 }
-
-}  // namespace
 
 TEST_F(BackdropTest, DefaultsWithoutAnyFileCycleThroughThreeWhites) {
     Backdrop backdrop(1);
@@ -90,7 +60,7 @@ TEST_F(BackdropTest, DefaultsWithoutAnyFileCycleThroughThreeWhites) {
 
 TEST_F(BackdropTest, CyclingOffIgnoresTheColourFileAndStaysWhite) {
     writeSettings("BGColorChangeEnabled=0\nBGColorChangeTime=0.1\n");
-    writeColours("[BackColors]\ncount=2\n[color0]\nr=0\ng=0\nb=0\n[color1]\nr=10\ng=20\nb=30\n");
+    writeColours("count=2\n[color0]\nr=0\ng=0\nb=0\n[color1]\nr=10\ng=20\nb=30\n");
     Backdrop backdrop(3);
     backdrop.loadCycle();
     EXPECT_FALSE(backdrop.changeEnabled);
@@ -100,8 +70,9 @@ TEST_F(BackdropTest, CyclingOffIgnoresTheColourFileAndStaysWhite) {
     EXPECT_TRUE(tintNear(backdrop, white, 0.0f));
 }
 
-TEST_F(BackdropTest, MissingSectionsAndKeysGiveWhiteAndLargeValuesPassThrough) {
-    writeColours("[BackColors]\ncount=4\n[color0]\nr=51\ng=102\nb=0\n[color2]\nr=510\n");
+// Missing sections and keys give white, values above 255 pass through, a huge count is bounded.
+TEST_F(BackdropTest, ColourFileGivesTheListAfterTheThreeWhites) {
+    writeColours("count=4\n[color0]\nr=51\ng=102\nb=0\n[color2]\nr=510\n");
     Backdrop backdrop(5);
     backdrop.loadCycle();
     ASSERT_EQ(backdrop.colours.size(), 7u);
@@ -109,10 +80,14 @@ TEST_F(BackdropTest, MissingSectionsAndKeysGiveWhiteAndLargeValuesPassThrough) {
     EXPECT_EQ(found.count(white), 5u);  // three of the start, color1 and color3 absent
     EXPECT_EQ(found.count(BackdropColour{0.2f, 0.4f, 0.0f}), 1u);
     EXPECT_EQ(found.count(BackdropColour{2.0f, 1.0f, 1.0f}), 1u);
+
+    writeColours("count=2000000000\n");
+    backdrop.loadCycle();
+    EXPECT_EQ(backdrop.colours.size(), size_t(3 + Backdrop::maxColours));
 }
 
 TEST_F(BackdropTest, OneColourJoinsTheThreeWhitesAtEveryPosition) {
-    writeColours("[BackColors]\ncount=1\n[color0]\nr=0\ng=0\nb=255\n");
+    writeColours("count=1\n[color0]\nr=0\ng=0\nb=255\n");
     const BackdropColour blue{0.0f, 0.0f, 1.0f};
     std::set<size_t> positions;
     for (uint32_t seed = 0; seed < 40; ++seed) {
@@ -125,13 +100,6 @@ TEST_F(BackdropTest, OneColourJoinsTheThreeWhitesAtEveryPosition) {
         positions.insert(size_t(at - backdrop.colours.begin()));
     }
     EXPECT_EQ(positions.size(), 4u);
-}
-
-TEST_F(BackdropTest, AHugeCountIsBounded) {
-    writeColours("[BackColors]\ncount=2000000000\n");
-    Backdrop backdrop(1);
-    backdrop.loadCycle();
-    EXPECT_EQ(backdrop.colours.size(), size_t(3 + Backdrop::maxColours));
 }
 
 // Hold 1 s, glide 500 ms: the first change comes after the hold and aims at the second entry.
@@ -206,3 +174,5 @@ TEST(BackdropRandom, RangesAboveFifteenBitsCombineTwoDraws) {
     EXPECT_EQ(random.below(0), 0u);
     EXPECT_EQ(random.below(1), 0u);
 }
+
+}  // namespace

@@ -8,21 +8,13 @@
 
 namespace {
 
-TEST(SolvedCheckTest, FirstCallOnlyStartsCounting) {
+// The first call only starts counting; a check is due more than a second after the last one, or
+// at once when the play time went below it (a new attempt).
+TEST(SolvedCheckTest, DueMoreThanASecondAfterTheLastCheck) {
     SolvedCheck check;
-    EXPECT_FALSE(check.due(5000));
-    EXPECT_FALSE(check.due(6000));  // exactly a second is not more than a second
-    EXPECT_TRUE(check.due(6001));
-    EXPECT_FALSE(check.due(7001));
-    EXPECT_TRUE(check.due(7002));
-}
-
-TEST(SolvedCheckTest, PlayTimeBelowTheLastCheckIsCheckedAtOnce) {
-    SolvedCheck check;
-    check.due(40000);
-    EXPECT_TRUE(check.due(0));
-    EXPECT_FALSE(check.due(900));
-    EXPECT_TRUE(check.due(1001));
+    for (auto [playTime, due] : {std::pair{5000u, false}, {6000u, false}, {6001u, true}, {7001u, false}, {7002u, true},
+                                 {40000u, true}, {0u, true}, {900u, false}, {1001u, true}})
+        EXPECT_EQ(check.due(playTime), due) << playTime;
 }
 
 TEST(PlayTimeTest, AddsTheIntervalSinceTheClockLastMoved) {

@@ -1,6 +1,5 @@
 // The arithmetic behind the board drawing: digits of a number, earned medals, the best-time caption
-// and the miniature's size. The pixels themselves are checked by the render
-// tests.
+// and the miniature's size. The pixels themselves are checked by the render tests.
 #include "puzzle/BoardDrawLayout.h"
 
 #include <string>
@@ -12,31 +11,21 @@
 
 namespace {
 
-std::vector<int> digitsOf(int32_t number) {
-    int digits[10];
-    int count = decimalDigits(number, digits);
-    return std::vector<int>(digits, digits + count);
-}
-
-}  // namespace
-
 TEST(BoardDrawLayout, NumbersSplitIntoDecimalDigitsMostSignificantFirst) {
-    EXPECT_EQ(digitsOf(0), std::vector<int>({0}));
-    EXPECT_EQ(digitsOf(12), std::vector<int>({1, 2}));
-    EXPECT_EQ(digitsOf(105), std::vector<int>({1, 0, 5}));
-    EXPECT_EQ(digitsOf(2147483647), std::vector<int>({2, 1, 4, 7, 4, 8, 3, 6, 4, 7}));
-    EXPECT_TRUE(digitsOf(-3).empty());
+    for (auto [number, expected] : {std::pair{0, std::vector<int>{0}}, {12, {1, 2}}, {105, {1, 0, 5}},
+                                    {2147483647, {2, 1, 4, 7, 4, 8, 3, 6, 4, 7}}, {-3, {}}}) {
+        int digits[10];
+        EXPECT_EQ(std::vector<int>(digits, digits + decimalDigits(number, digits)), expected) << number;
+    }
 }
 
+// From bronze up, stopping at the first miss; a limit is reached with equality; a missing bronze
+// limit earns nothing, and a damaged best time is no record.
 TEST(BoardDrawLayout, MedalsAreEarnedFromBronzeUpAndStopAtTheFirstMiss) {
-    EXPECT_EQ(earnedMedals(0, 60, 80, 120), 0);
-    EXPECT_EQ(earnedMedals(70, 60, 80, 120), 2);
-    EXPECT_EQ(earnedMedals(60, 60, 80, 120), 3);   // a limit is reached with equality
-    EXPECT_EQ(earnedMedals(120, 60, 80, 120), 1);
-    EXPECT_EQ(earnedMedals(121, 60, 80, 120), 0);
-    EXPECT_EQ(earnedMedals(50, 60, 40, 120), 1);   // gold would hold, but silver fails first
-    EXPECT_EQ(earnedMedals(250, 100, 200, 0), 0);  // a missing bronze limit earns nothing
-    EXPECT_EQ(earnedMedals(-5, 60, 80, 120), 0);   // a damaged record is no record
+    struct Row { int32_t best, gold, silver, bronze, medals; };
+    for (Row row : {Row{0, 60, 80, 120, 0}, Row{70, 60, 80, 120, 2}, Row{60, 60, 80, 120, 3}, Row{120, 60, 80, 120, 1},
+                    Row{121, 60, 80, 120, 0}, Row{50, 60, 40, 120, 1}, Row{250, 100, 200, 0, 0}, Row{-5, 60, 80, 120, 0}})
+        EXPECT_EQ(earnedMedals(row.best, row.gold, row.silver, row.bronze), row.medals) << row.best;
 }
 
 TEST(BoardDrawLayout, BestTimeCaptionMatchesTheClockFormat) {
@@ -51,7 +40,7 @@ TEST(BoardDrawLayout, MiniatureFitsItsLongerSideAndEmptyBoardsHaveNone) {
     EXPECT_FLOAT_EQ(miniatureSide(10, 5), 0.02f);
     EXPECT_FLOAT_EQ(miniatureSide(5, 10), 0.02f);
     EXPECT_FLOAT_EQ(miniatureSide(49, 49) * 49, 0.2f);
-    EXPECT_EQ(miniatureSide(0, 0), 0.0f);
-    EXPECT_EQ(miniatureSide(0, 7), 0.0f);
-    EXPECT_EQ(miniatureSide(7, 0), 0.0f);
+    for (auto [width, height] : {std::pair{0, 0}, {0, 7}, {7, 0}}) EXPECT_EQ(miniatureSide(width, height), 0.0f);
 }
+
+}  // namespace

@@ -1,21 +1,19 @@
 // The board's input: hover and marks, the middle click, the wheel, dragging by a clue, and how
 // presses meet an open pop-up.
-#include <cmath>
-
-#include "PuzzleTestSupport.h"
 #include "puzzle/PopUp.h"
+#include "tests/support/PlayFixtures.h"
 
-using namespace puzzletest;
+using namespace playtest;
 
 namespace {
 
 // The square board at zoom 1 centred at (0.5, 0.375): cell edge 0.05, playable cells at columns
 // and rows 1 and 2, clues "4\0" at (0, 1) and "0\3" at (1, 0).
-class PlayRulesTest : public PuzzleTest {
+class PlayRulesTest : public GameFolderTest {
 protected:
     void SetUp() override {
-        PuzzleTest::SetUp();
-        board = load("Square", levelFile(squareGrid()));
+        GameFolderTest::SetUp();
+        board = loadBoard("Square", levelFile(squareGrid()));
         board->zoom = 1.0f;
         board->centreX = 0.5f;
         board->centreY = 0.375f;
@@ -26,16 +24,10 @@ protected:
     float x(int column) const { return cellCentreX(*board, column); }
     float y(int row) const { return cellCentreY(*board, row); }
 
-    // Hover over a cell (at an offset from its centre) and press there.
-    void press(int column, int row, int button, float dx = 0.0f, float dy = 0.0f) {
-        board->mouseMove(x(column) + dx, y(row) + dy);
-        EXPECT_FALSE(board->buttonDown(x(column) + dx, y(row) + dy, button));
-    }
-
-    // Lets the opening animation of a pop-up finish and lays its items out as a frame would.
-    static void finishOpening(PPopUp& popUp) {
-        platform::null::advanceTime(300);
-        popUp.placeItems(popUp.advanceScale());
+    // Hover over a cell and press there: the board never swallows a press.
+    void press(int column, int row, int button) {
+        board->mouseMove(x(column), y(row));
+        EXPECT_FALSE(board->buttonDown(x(column), y(row), button));
     }
 
     PPopUp ring{PPopUp::ring};
@@ -43,20 +35,16 @@ protected:
     std::unique_ptr<CTallix> board;
 };
 
-}  // namespace
-
+// The mark under the pointer is the third of the cell it is in; a clue keeps the last one.
 TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
     const float third = 0.05f / 3;
-    board->mouseMove(x(1) - third, y(1) + third);
-    EXPECT_EQ(board->hoveredCell, board->cellAt(1, 1));
-    EXPECT_EQ(board->hoveredMark, 1);
-    board->mouseMove(x(2) + third, y(2) - third);
-    EXPECT_EQ(board->hoveredMark, 9);
-    board->mouseMove(x(1) + third, y(1));
-    EXPECT_EQ(board->hoveredMark, 6);
-    board->mouseMove(x(0), y(1));  // a clue: the mark stays
-    EXPECT_EQ(board->hoveredCell, board->cellAt(0, 1));
-    EXPECT_EQ(board->hoveredMark, 6);
+    struct Probe { int column, row; float dx, dy; int mark; };
+    for (Probe p : {Probe{1, 1, -third, third, 1}, Probe{2, 2, third, -third, 9}, Probe{1, 1, third, 0, 6},
+                    Probe{0, 1, 0, 0, 6}}) {
+        board->mouseMove(x(p.column) + p.dx, y(p.row) + p.dy);
+        EXPECT_EQ(board->hoveredCell, board->cellAt(p.column, p.row));
+        EXPECT_EQ(board->hoveredMark, p.mark) << p.column << "," << p.row;
+    }
     board->mouseMove(0.05f, 0.05f);
     EXPECT_EQ(board->hoveredCell, nullptr);
 }
@@ -74,7 +62,7 @@ TEST_F(PlayRulesTest, MiddleClickTakesASetMarkAndClearsADigit) {
     EXPECT_FALSE(cell.acrossRun->over);
 }
 
-TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNine) {
+TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNineOnPlayableCellsOnly) {
     PCellActive& cell = playable(*board, 2, 2);
     board->mouseMove(x(2), y(2));
     board->wheel(360);  // three notches in one call still make one step
@@ -88,9 +76,7 @@ TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNine) {
     board->wheel(0);
     EXPECT_EQ(cell.value, 0);
 
-    auto fixed = load("Fixed", levelFile({"7\\0 f4 p"}));
-    fixed->centreX = 0.5f;
-    fixed->centreY = 0.375f;
+    auto fixed = loadBoard("Fixed", levelFile({"7\\0 f4 p"}));
     fixed->mouseMove(cellCentreX(*fixed, 1), cellCentreY(*fixed, 0));
     fixed->wheel(120);
     EXPECT_EQ(asLocked(fixed->cellAt(1, 0))->value, 4);
@@ -100,8 +86,7 @@ TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNine) {
 }
 
 TEST_F(PlayRulesTest, LeftDragOnAClueMovesTheBoardByThePointer) {
-    const float startX = x(0);
-    const float startY = y(1);
+    const float startX = x(0), startY = y(1);
     press(0, 1, 0);
     EXPECT_TRUE(board->drag.held[0]);
     board->mouseMove(startX + 0.125f, startY - 0.0625f);
@@ -116,11 +101,10 @@ TEST_F(PlayRulesTest, LeftDragOnAClueMovesTheBoardByThePointer) {
     EXPECT_FLOAT_EQ(board->centreX, 0.75f);
 }
 
-TEST_F(PlayRulesTest, MiddleAndRightDragsMoveNothing) {
+TEST_F(PlayRulesTest, MiddleAndRightDragsAndUnusedCellsMoveNothing) {
     press(1, 0, 2);
     press(1, 0, 1);
-    EXPECT_TRUE(board->drag.held[2]);
-    EXPECT_TRUE(board->drag.held[1]);
+    EXPECT_TRUE(board->drag.held[2] && board->drag.held[1]);
     EXPECT_FALSE(board->drag.held[0]);
     board->mouseMove(x(2), y(2));
     EXPECT_FLOAT_EQ(board->centreX, 0.5f);
@@ -146,11 +130,18 @@ TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
     EXPECT_EQ(keypad.targetCell(), &playable(*board, 2, 1));
 }
 
+TEST_F(PlayRulesTest, BoardWithoutPopUpsIgnoresLeftAndRightPresses) {
+    board->digitPopUp = board->markPopUp = nullptr;
+    press(1, 1, 0);
+    press(1, 1, 2);
+    EXPECT_EQ(board->currentPopUp, nullptr);
+    EXPECT_FALSE(board->hasEntries());
+}
+
 TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
     press(1, 1, 0);
     ASSERT_TRUE(ring.isOpen());
-    float farX = x(2) + 0.015f;
-    float farY = y(2) - 0.015f;
+    float farX = x(2) + 0.015f, farY = y(2) - 0.015f;
     ASSERT_FALSE(ring.isInside(farX, farY));
     board->buttonDown(farX, farY, 0);  // no move first: the press itself finds the new cell
     EXPECT_TRUE(ring.isOpen());
@@ -166,7 +157,8 @@ TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
 TEST_F(PlayRulesTest, APressInsideTheRingChoosesItsDigit) {
     PCellActive& cell = playable(*board, 1, 1);
     press(1, 1, 0);
-    finishOpening(ring);
+    platform::null::advanceTime(300);  // the ring has grown
+    ring.placeItems(ring.advanceScale());
     const PPopUp::Item& three = ring.items()[3];
     board->mouseMove(x(1) + three.x, y(1) + three.y);
     EXPECT_EQ(ring.hoveredItem(), &three);
@@ -182,11 +174,4 @@ TEST_F(PlayRulesTest, APressInsideTheRingChoosesItsDigit) {
     EXPECT_EQ(cell.value, 4);
 }
 
-TEST_F(PlayRulesTest, BoardWithoutPopUpsIgnoresLeftAndRightPresses) {
-    board->digitPopUp = nullptr;
-    board->markPopUp = nullptr;
-    press(1, 1, 0);
-    press(1, 1, 2);
-    EXPECT_EQ(board->currentPopUp, nullptr);
-    EXPECT_FALSE(board->hasEntries());
-}
+}  // namespace

@@ -10,51 +10,36 @@ namespace {
 // A run with target 10 over two playable cells.
 class RunTest : public testing::Test {
 protected:
-    RunTest() : clue(10, 0), run(10, runAcross, &clue) {
+    RunTest() {
         run.cells = {&first, &second};
         first.acrossRun = second.acrossRun = &run;
     }
-
     void fill(int a, int b) {
         first.setValue(a);
         second.setValue(b);
         run.updateState();
     }
 
-    PCellHeader clue;
-    ::Run run;
+    PCellHeader clue{10, 0};
+    ::Run run{10, runAcross, &clue};
     PCellActive first, second;
 };
 
-}  // namespace
-
-TEST_F(RunTest, TwoCellExamples) {
-    fill(3, 7);
-    EXPECT_TRUE(run.complete);
-    EXPECT_FALSE(run.inError());
-    EXPECT_TRUE(run.satisfied());
-
-    fill(3, 3);
-    EXPECT_TRUE(run.duplicate);
-    EXPECT_TRUE(run.inError());
-
-    fill(9, 0);
-    EXPECT_FALSE(run.over);
-    EXPECT_FALSE(run.complete);
-    EXPECT_FALSE(run.inError());
-
-    fill(9, 5);
-    EXPECT_TRUE(run.over);
-    EXPECT_TRUE(run.inError());
-
-    fill(2, 5);
-    EXPECT_TRUE(run.complete);
-    EXPECT_EQ(run.currentSum, 7);
-    EXPECT_TRUE(run.inError());
-    EXPECT_FALSE(run.satisfied());
-
-    fill(0, 0);  // two empty cells are no duplicate
-    EXPECT_FALSE(run.duplicate || run.complete);
+TEST_F(RunTest, EntriesAgainstTheTarget) {
+    struct Row { int a, b, sum; bool complete, over, duplicate, inError, satisfied; };
+    for (Row row : {Row{3, 7, 10, true, false, false, false, true}, Row{3, 3, 6, true, false, true, true, false},
+                    Row{9, 0, 9, false, false, false, false, false}, Row{9, 5, 14, true, true, false, true, false},
+                    Row{2, 5, 7, true, false, false, true, false},  // both filled, short of the target
+                    Row{0, 0, 0, false, false, false, false, false}}) {  // two empty cells are no duplicate
+        fill(row.a, row.b);
+        SCOPED_TRACE(testing::Message() << row.a << " + " << row.b);
+        EXPECT_EQ(run.currentSum, row.sum);
+        EXPECT_EQ(run.complete, row.complete);
+        EXPECT_EQ(run.over, row.over);
+        EXPECT_EQ(run.duplicate, row.duplicate);
+        EXPECT_EQ(run.inError(), row.inError);
+        EXPECT_EQ(run.satisfied(), row.satisfied);
+    }
 }
 
 TEST_F(RunTest, CellShowsWrongWhenEitherRunIsInError) {
@@ -70,3 +55,5 @@ TEST_F(RunTest, CellShowsWrongWhenEitherRunIsInError) {
     run.reset();
     EXPECT_FALSE(run.complete || run.over || run.duplicate || run.currentSum != 0);
 }
+
+}  // namespace

@@ -1,44 +1,31 @@
-// uiButton: its rectangle, its hover state and sizing to the label.
+// uiButton: its rectangle and its hover state.
 #include "ui/Button.h"
 
 #include <gtest/gtest.h>
 
-#include "UiTestSupport.h"
-
 namespace {
 
-uiButton at(float x, float y, float width, float height) {
+// x 0.25..0.75, y 0.25..0.5: exact in binary. The border is outside; the button itself ignores
+// enabled (the menu screen decides that for its pages).
+TEST(uiButtonTest, BorderIsOutsideAndHoverIgnoresEnabled) {
     uiButton button;
-    button.x = x;
-    button.y = y;
-    button.width = width;
-    button.height = height;
-    return button;
-}
-
-TEST(uiButtonTest, BorderIsOutside) {
-    uiButton button = at(0.25f, 0.5f, 0.5f, 0.25f);  // x 0.25..0.75, y 0.25..0.5: exact in binary
+    button.x = 0.25f;
+    button.y = 0.5f;
+    button.width = 0.5f;
+    button.height = 0.25f;
     EXPECT_TRUE(button.hitTest(0.5f, 0.375f));
-    EXPECT_FALSE(button.hitTest(0.25f, 0.375f));
-    EXPECT_FALSE(button.hitTest(0.75f, 0.375f));
-    EXPECT_FALSE(button.hitTest(0.5f, 0.25f));
-    EXPECT_FALSE(button.hitTest(0.5f, 0.5f));
     EXPECT_TRUE(button.hitTest(0.2500001f, 0.4999999f));
-}
+    for (auto [x, y] : {std::pair{0.25f, 0.375f}, {0.75f, 0.375f}, {0.5f, 0.25f}, {0.5f, 0.5f}})
+        EXPECT_FALSE(button.hitTest(x, y)) << x << " " << y;
 
-TEST(uiButtonTest, ZeroWidthIsNeverHit) {
-    uiButton button = at(0.25f, 0.5f, 0.0f, 0.25f);
-    EXPECT_FALSE(button.hitTest(0.25f, 0.375f));
-}
-
-// The button itself ignores enabled: the menu screen decides that for its pages.
-TEST(uiButtonTest, HoverFollowsThePointerEvenWhenDisabled) {
-    uiButton button = at(0.25f, 0.5f, 0.5f, 0.25f);
     button.enabled = false;
     button.mouseMove(0.5f, 0.375f);
     EXPECT_EQ(button.state, uiButton::hover);
     button.mouseMove(0.8f, 0.375f);
     EXPECT_EQ(button.state, uiButton::normal);
+
+    button.width = 0.0f;
+    EXPECT_FALSE(button.hitTest(0.25f, 0.375f));
 }
 
 }  // namespace

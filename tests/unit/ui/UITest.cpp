@@ -1,13 +1,44 @@
-// The menu screen: pages, hover and press states, and the confirmation box.
+// The menu screen: hover and press states, the actions that need no game, and the confirmation box.
 #include "ui/UI.h"
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
-#include "UiTestSupport.h"
+#include "app/Shell.h"
+#include "gfx/MainFont.h"
+#include "platform/NullBackend.h"
+#include "platform/Platform.h"
 
 namespace {
 
-using UITest = uitest::MenuTest;
+// The menus built with a main font that has no description file (every glyph 10/512 wide; its GL
+// calls are ignored without a context), on the null backend.
+class UITest : public testing::Test {
+protected:
+    static constexpr float glyphWidth = 10.0f / 512.0f;
+
+    void SetUp() override {
+        platform::selectBackend(platform::Backend::Null);
+        platform::null::reset();
+        quitRequested = false;
+        font = std::make_unique<CMainFont>(0u, L"Data\\NoSuchFont.ini");
+        ui.font = font.get();
+        ui.buildMenus();
+    }
+    void TearDown() override { quitRequested = false; }
+
+    // Press and release in the middle of a button.
+    bool click(const uiButton& button) {
+        float x = button.x + button.width / 2, y = button.y - button.height / 2;
+        ui.mouseMove(x, y);
+        ui.buttonDown(x, y, 0);
+        return ui.buttonUp(x, y, 0);
+    }
+
+    std::unique_ptr<CMainFont> font;
+    UI ui;
+};
 
 TEST(ConfirmationBoxTest, HalfWidthRule) {
     EXPECT_FLOAT_EQ(confirmationHalfWidth(0.0f), 0.15f);
@@ -31,6 +62,7 @@ TEST_F(UITest, PressWithAnyButtonThenMoveRestoresHover) {
     EXPECT_FALSE(ui.buttonUp(0.9f, 0.7f, 0));
 }
 
+// The credit line is disabled: no hover, no press, no click.
 TEST_F(UITest, DisabledElementNeverReacts) {
     uiButton& credit = *ui.pageMain[4];
     ASSERT_FALSE(credit.enabled);
@@ -42,32 +74,51 @@ TEST_F(UITest, DisabledElementNeverReacts) {
     EXPECT_FALSE(ui.buttonUp(x, y, 0));
 }
 
-TEST_F(UITest, OkBoxCentresItsLabelAndHidesCancel) {
-    ui.showConfirmation("You win Gold Medal", confirmOk, actionResultSeen);
-    EXPECT_EQ(ui.yesButton->label, "OK");
-    EXPECT_FLOAT_EQ(ui.yesButton->x, 0.5f - 2 * uitest::glyphWidth * 0.6f / 2);
-    EXPECT_FLOAT_EQ(ui.yesButton->y, 0.38f);
-    EXPECT_FLOAT_EQ(ui.yesButton->width, 3 * uitest::glyphWidth * 0.6f);  // still the size of "YES"
-    EXPECT_FALSE(ui.cancelButton->visible);
-    EXPECT_FALSE(ui.cancelButton->enabled);
-    EXPECT_EQ(ui.cancelButton->action, actionNone);
+// The links go through the shell, the title is clicked but does nothing, Exit ends the loop.
+TEST_F(UITest, MainMenuActionsWithoutAGame) {
+    EXPECT_TRUE(click(*ui.pageMain[1]));
+    EXPECT_TRUE(click(*ui.pageMain[2]));
+    EXPECT_EQ(platform::null::openedTargets(),
+              (std::vector<std::string>{"https://www.tallixfree.com/?game",
+                                        "mailto:feedback@tallixfree.com?subject=Tallix Free"}));
+    EXPECT_TRUE(click(*ui.pageMain[6]));
+    EXPECT_EQ(ui.currentPage, &ui.pageMain);
+    EXPECT_FALSE(quitRequested);
+    EXPECT_TRUE(click(*ui.pageMain[3]));
+    EXPECT_TRUE(quitRequested);
 }
 
-TEST_F(UITest, HiddenCancelIsNotClickable) {
-    ui.showConfirmation("Reset puzzle???", confirmYesCancel, actionNone);
-    uiButton cancelPlace = *ui.cancelButton;
-    ui.showConfirmation("You win Gold Medal", confirmOk, actionResultSeen);
-    EXPECT_FALSE(click(cancelPlace));
-    EXPECT_TRUE(ui.isConfirmationOpen());
+TEST_F(UITest, EveryActionClosesTheBox) {
+    for (int32_t code : {-1, 3, 11, 99}) {
+        ui.showConfirmation("Question???", confirmYesCancel, actionNone);
+        ui.doAction(code);
+        EXPECT_FALSE(ui.isConfirmationOpen()) << code;
+    }
 }
 
-TEST_F(UITest, YesCancelBoxPlacesBothButtons) {
+// YES and CANCEL side by side; an OK box centres its label, keeps the size of "YES" and hides
+// CANCEL, which then cannot be clicked where it stood.
+TEST_F(UITest, BoxPlacesItsAnswers) {
     ui.showConfirmation("Load saved game???", confirmYesCancel, actionLoadSavedGame);
     EXPECT_EQ(ui.yesButton->label, "YES");
     EXPECT_FLOAT_EQ(ui.yesButton->x, 0.4f);
     EXPECT_FLOAT_EQ(ui.cancelButton->x, 0.5f);
     EXPECT_FLOAT_EQ(ui.cancelButton->y, 0.38f);
-    EXPECT_TRUE(ui.cancelButton->visible);
+    EXPECT_TRUE(ui.cancelButton->visible && ui.cancelButton->enabled);
+    uiButton cancelPlace = *ui.cancelButton;
+
+    ui.showConfirmation("You win Gold Medal", confirmOk, actionResultSeen);
+    EXPECT_EQ(ui.yesButton->label, "OK");
+    EXPECT_FLOAT_EQ(ui.yesButton->x, 0.5f - 2 * glyphWidth * 0.6f / 2);
+    EXPECT_FLOAT_EQ(ui.yesButton->y, 0.38f);
+    EXPECT_FLOAT_EQ(ui.yesButton->width, 3 * glyphWidth * 0.6f);
+    EXPECT_FALSE(ui.cancelButton->visible || ui.cancelButton->enabled);
+    EXPECT_EQ(ui.cancelButton->action, actionNone);
+    EXPECT_FALSE(click(cancelPlace));
+    EXPECT_TRUE(ui.isConfirmationOpen());
+
+    ui.showConfirmation("Reset puzzle???", confirmYesCancel, actionNone);
+    EXPECT_EQ(ui.yesButton->label, "YES");
     EXPECT_TRUE(click(*ui.cancelButton));
     EXPECT_FALSE(ui.isConfirmationOpen());
 }

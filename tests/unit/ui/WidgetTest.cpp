@@ -1,38 +1,77 @@
-// The panel: fading and the hold, the style and view selectors, the record table's placement, the
-// two confirmations and the view index's trip through the settings.
-#include <gtest/gtest.h>
+// The panel: fading and the hold, the selectors, the record table, the two confirmations, the drag
+// handles with the cursor they hide, and presses in the strip.
+#include <cmath>
 
-#include "WidgetTestSupport.h"
 #include "gfx/VisualStyle.h"
 #include "puzzle/PopUp.h"
+#include "tests/support/PlayFixtures.h"
+#include "ui/Widget.h"
 #include "ui/WidgetRecordTable.h"
+
+using namespace playtest;
 
 namespace {
 
-using widgettest::PanelTest;
+constexpr float zoomX = 0.23f, moveX = 0.33f, handleY = 0.70f;  // the middles of the two handles
 
-class WidgetTest : public PanelTest {};
+// One level opened for play with three styles; the screen cursor follows the pointer (the null
+// backend's window sits at the screen origin, 800 x 600 pixels).
+class WidgetTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        play(1, "Count=3\n0=Classic\n1=Night\n2=Paper\n");
+    }
+    Widget& panel() { return *game->panel; }
+    float fade() { return panel().fade.value; }
+    void frameAfter(uint32_t milliseconds) { playtest::frameAfter(*game, milliseconds); }
 
-// Opened at 0 and fading in; the full opacity after 500 ms; the hold keeps it for five seconds
-// while the pointer is elsewhere, then it fades out.
+    static int pixelX(float x) { return static_cast<int>(x * 800); }
+    static int pixelY(float y) { return static_cast<int>((0.75f - y) / 0.75f * 600); }
+    // A move as the window system reports it: the cursor is there first.
+    void pointAt(float x, float y) {
+        platform::setCursorPos(pixelX(x), pixelY(y));
+        game->mouseMove(x, y);
+    }
+    void press(float x, float y, int button = 0) {
+        pointAt(x, y);
+        game->buttonDown(x, y, button);
+    }
+    void release(float x, float y) { game->buttonUp(x, y, 0); }
+    void click(const uiButton& button) {
+        press(button.x + button.width / 2, button.y - button.height / 2);
+        release(button.x + button.width / 2, button.y - button.height / 2);
+    }
+    // One move of a left drag that started on the handle at (fromX, handleY): the panel puts the
+    // cursor back there, and the window system then reports the pointer on that spot.
+    void dragStep(float x, float y, float fromX) {
+        pointAt(x, y);
+        int cursorX = -1, cursorY = -1;
+        platform::getCursorPos(cursorX, cursorY);
+        EXPECT_EQ(std::make_pair(cursorX, cursorY), std::make_pair(pixelX(fromX), pixelY(handleY)));
+        pointAt(fromX, handleY);
+    }
+    static int cursorCounter() { return platform::null::cursorCounter(); }
+};
+
+// Opened at 0 and fading in over 500 ms; the hold keeps it five seconds while the pointer is
+// elsewhere, then it fades out.
 TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
-    play();
     frameAfter(250);
-    EXPECT_NEAR(panel().fade.value, 0.5f, 1e-4f);
+    EXPECT_NEAR(fade(), 0.5f, 1e-4f);
     pointAt(0.5f, 0.3f);  // on the board
     frameAfter(4700);
     EXPECT_TRUE(panel().shown);
-    EXPECT_NEAR(panel().fade.value, 1.0f, 1e-4f);
+    EXPECT_NEAR(fade(), 1.0f, 1e-4f);
     frameAfter(60);
     EXPECT_FALSE(panel().shown);
     frameAfter(500);
-    EXPECT_NEAR(panel().fade.value, 0.0f, 1e-4f);
+    EXPECT_NEAR(fade(), 0.0f, 1e-4f);
     EXPECT_FALSE(panel().fade.active);
 }
 
 // A pointer over the strip when the hold ends keeps the panel until the pointer leaves.
 TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanel) {
-    play();
     pointAt(0.1f, 0.7f);
     frameAfter(5100);
     frameAfter(1000);
@@ -41,50 +80,38 @@ TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanel) {
     EXPECT_FALSE(panel().shown);
 }
 
-// Each enter and leave turns the fade round at the opacity it had reached.
+// Each enter and leave turns the fade round at the opacity it had reached, without a jump.
 TEST_F(WidgetTest, InterruptedFadeReversesFromTheCurrentOpacity) {
-    play();
     pointAt(0.1f, 0.7f);
     frameAfter(600);
     pointAt(0.5f, 0.3f);
     frameAfter(200);
-    EXPECT_NEAR(panel().fade.value, 0.6f, 1e-4f);
+    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
     pointAt(0.1f, 0.7f);
-    EXPECT_NEAR(panel().fade.value, 0.6f, 1e-4f);  // no jump at the turn
+    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
     frameAfter(100);
-    EXPECT_NEAR(panel().fade.value, 0.8f, 1e-4f);
+    EXPECT_NEAR(fade(), 0.8f, 1e-4f);
     pointAt(0.5f, 0.3f);
     frameAfter(150);
-    EXPECT_NEAR(panel().fade.value, 0.5f, 1e-4f);
+    EXPECT_NEAR(fade(), 0.5f, 1e-4f);
 }
 
-TEST_F(WidgetTest, StyleArrowsWrapAroundAndCarryTheView) {
-    play();
+// Both selectors wrap around; a new style takes the view shown. Without styles only the view moves.
+TEST_F(WidgetTest, StyleAndViewArrowsWrapAroundAndCarryTheView) {
     click(panel().viewPrevButton);  // Minimal -> Transparent
     EXPECT_EQ(panel().viewCaption(), L"View: < Transparent >");
     EXPECT_FLOAT_EQ(game->styles[0]->unusedCellColour()[3], 0.4f);
     click(panel().stylePrevButton);  // first -> last
-    EXPECT_EQ(game->visualStyle, 2);
     EXPECT_EQ(panel().styleCaption(), L"Style: < Paper >");
-    EXPECT_FLOAT_EQ(game->styles[2]->unusedCellColour()[3], 0.4f);  // the board matches the view shown
+    EXPECT_FLOAT_EQ(game->styles[2]->unusedCellColour()[3], 0.4f);
     click(panel().styleNextButton);  // last -> first
     EXPECT_EQ(game->visualStyle, 0);
-}
-
-TEST_F(WidgetTest, ViewArrowsWrapAround) {
-    play();
-    click(panel().viewNextButton);
-    click(panel().viewNextButton);
-    EXPECT_EQ(panel().viewIndex, 2);
-    click(panel().viewNextButton);
+    click(panel().viewNextButton);  // Transparent -> Minimal
     EXPECT_EQ(panel().viewIndex, 0);
     EXPECT_FLOAT_EQ(game->currentStyle()->unusedCellColour()[3], 0.0f);
-    click(panel().viewPrevButton);
-    EXPECT_EQ(panel().viewCaption(), L"View: < Transparent >");
-}
 
-TEST_F(WidgetTest, WithoutStylesTheStyleArrowsDoNothing) {
-    play("Count=0\n");
+    game.reset();
+    play(1, "Count=0\n");
     click(panel().styleNextButton);
     click(panel().stylePrevButton);
     EXPECT_EQ(game->visualStyle, 0);
@@ -97,31 +124,25 @@ TEST_F(WidgetTest, WithoutStylesTheStyleArrowsDoNothing) {
 // Strictly faster than a limit; equal is not enough.
 TEST(WidgetRecordTable, BestTimePlacement) {
     const std::array<int32_t, 3> limits{119, 150, 200};
-    EXPECT_EQ(bestTimeRow(100, limits), BestTimeRow::gold);
-    EXPECT_EQ(bestTimeRow(119, limits), BestTimeRow::silver);
-    EXPECT_EQ(bestTimeRow(199, limits), BestTimeRow::bronze);
-    EXPECT_EQ(bestTimeRow(200, limits), BestTimeRow::below);
-    EXPECT_EQ(bestTimeRow(0, limits), BestTimeRow::hidden);
-    EXPECT_EQ(bestTimeRow(-3, limits), BestTimeRow::hidden);
+    for (auto [best, row] : {std::pair{100, BestTimeRow::gold}, {119, BestTimeRow::silver}, {199, BestTimeRow::bronze},
+                             {200, BestTimeRow::below}, {0, BestTimeRow::hidden}, {-3, BestTimeRow::hidden}})
+        EXPECT_EQ(bestTimeRow(best, limits), row) << best;
 }
 
-TEST_F(WidgetTest, ResetAsksAndEmptiesTheBoard) {
-    play();
-    puzzletest::enter(puzzletest::playable(board(), 1, 1), 3);
+// Reset asks first. Load Saved Game is neither shown nor clickable without a saved game; with one
+// it asks, and YES restores it.
+TEST_F(WidgetTest, ResetAndLoadSavedGameAsk) {
+    enter(playable(board(), 1, 1), 3);
     click(panel().resetButton);
     ASSERT_TRUE(game->ui->isConfirmationOpen());
     EXPECT_EQ(game->ui->message, "Reset puzzle???");
     EXPECT_TRUE(board().hasEntries());
     click(*game->ui->yesButton);
     EXPECT_FALSE(board().hasEntries());
-}
 
-// Without a saved game the button is neither shown nor clickable; with one it offers to load it.
-TEST_F(WidgetTest, LoadSavedGameOnlyWhenOneExists) {
-    play();
     click(panel().loadButton);
     EXPECT_FALSE(game->ui->isConfirmationOpen());
-    puzzletest::enter(puzzletest::playable(board(), 2, 2), 4);
+    enter(playable(board(), 2, 2), 4);
     board().saveGame();
     game->startLevel(0);
     ASSERT_TRUE(panel().loadButton.visible);
@@ -130,21 +151,100 @@ TEST_F(WidgetTest, LoadSavedGameOnlyWhenOneExists) {
     click(panel().loadButton);
     EXPECT_EQ(game->ui->message, "Load saved game???");
     click(*game->ui->yesButton);
-    EXPECT_EQ(puzzletest::playable(board(), 2, 2).value, 4);
+    EXPECT_EQ(playable(board(), 2, 2).value, 4);
 }
 
-// The view chosen on the panel is written at exit and comes back with its opacity.
-TEST_F(WidgetTest, ViewSurvivesARestart) {
-    play();
-    click(panel().styleNextButton);
-    click(panel().viewPrevButton);
-    game.reset();
-    std::string text = readFile(folder / "Settings.ini");
-    EXPECT_NE(text.find("VisualStyle=1"), std::string::npos);
-    EXPECT_NE(text.find("ViewStyle=2"), std::string::npos);
-    game = std::make_unique<CGame>();
-    EXPECT_EQ(panel().viewIndex, 2);
-    EXPECT_FLOAT_EQ(game->currentStyle()->unusedCellColour()[3], 0.4f);
+// Right grows the board by the distance moved, left shrinks it, straight down changes nothing; the
+// zoom stays within its bounds, and the cursor is hidden until the release.
+TEST_F(WidgetTest, ZoomFollowsHorizontalMovesWithinBounds) {
+    press(zoomX, handleY);
+    EXPECT_EQ(cursorCounter(), -1);
+    dragStep(zoomX, handleY - 0.02f, zoomX);
+    EXPECT_FLOAT_EQ(board().zoom, 1.0f);
+    dragStep(zoomX + 0.02f, handleY - 0.01f, zoomX);
+    EXPECT_NEAR(board().zoom, 1.0f + std::sqrt(0.0005f), 1e-5f);
+    for (int i = 0; i < 60; ++i) dragStep(zoomX - 0.03f, handleY, zoomX);
+    EXPECT_FLOAT_EQ(board().zoom, minBoardZoom);
+    for (int i = 0; i < 200; ++i) dragStep(zoomX + 0.03f, handleY, zoomX);
+    EXPECT_FLOAT_EQ(board().zoom, maxBoardZoom);
+    release(zoomX, handleY);
+    EXPECT_EQ(cursorCounter(), 0);
+}
+
+TEST_F(WidgetTest, MoveHandleCarriesTheBoardButNotOutOfView) {
+    press(moveX, handleY);
+    dragStep(moveX + 0.02f, handleY - 0.01f, moveX);
+    EXPECT_NEAR(board().centreX, 0.52f, 1e-5f);
+    EXPECT_NEAR(board().centreY, 0.36f, 1e-5f);
+    for (int i = 0; i < 40; ++i) dragStep(moveX + 0.03f, handleY + 0.03f, moveX);
+    EXPECT_FLOAT_EQ(board().centreX, 1.0f);
+    EXPECT_FLOAT_EQ(board().centreY, 0.75f);
+    release(moveX, handleY);
+    EXPECT_EQ(cursorCounter(), 0);
+}
+
+// Middle and right releases never arrive: the cursor must come back some other way, and the
+// display counter must stay balanced whatever the order of presses and releases. A box shown
+// during a drag ends it.
+TEST_F(WidgetTest, CursorComesBackAfterEveryDrag) {
+    press(moveX, handleY, 1);
+    press(moveX, handleY, 2);
+    EXPECT_EQ(cursorCounter(), -1);
+    pointAt(moveX + 0.01f, handleY);
+    EXPECT_EQ(cursorCounter(), -1);
+    EXPECT_FLOAT_EQ(board().centreX, 0.5f);  // only the left button drags
+    pointAt(0.5f, 0.3f);
+    EXPECT_EQ(cursorCounter(), 0);
+    press(moveX, handleY, 1);
+    release(0.5f, 0.3f);
+    EXPECT_EQ(cursorCounter(), 0);
+    release(moveX, handleY);  // nothing hidden, nothing to show
+    EXPECT_EQ(cursorCounter(), 0);
+
+    press(moveX, handleY);
+    game->ui->showConfirmation("Reset puzzle???", confirmYesCancel, actionNone);
+    game->draw();
+    EXPECT_EQ(cursorCounter(), 0);
+    click(*game->ui->cancelButton);  // the box takes the release
+    pointAt(moveX + 0.02f, handleY);
+    EXPECT_FLOAT_EQ(board().centreX, 0.5f);
+}
+
+// A playable cell under the strip, away from every button: the press is the panel's. Below the
+// strip the same press opens the ring.
+TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoard) {
+    board().centreX = 0.1f;
+    board().centreY = 0.7f;
+    press(0.1f, 0.7f);
+    release(0.1f, 0.7f);
+    EXPECT_FALSE(game->digitPopUp->isOpen());
+    board().centreY = 0.55f;
+    press(0.1f, 0.55f);
+    EXPECT_TRUE(game->digitPopUp->isOpen());
+}
+
+// A left release taken by a menu button ("Retire") still ends both kinds of drag: the cursor comes
+// back on the level page, and the board does not follow the pointer when it is opened again.
+TEST_F(WidgetTest, ReleaseOverRetireEndsThePanelAndBoardDrags) {
+    const uiButton& retire = *game->ui->pageGame[0];
+    float retireX = retire.x + retire.width / 2, retireY = retire.y - retire.height / 2;
+    press(moveX, handleY);
+    ASSERT_EQ(cursorCounter(), -1);
+    pointAt(retireX, retireY);
+    release(retireX, retireY);
+    EXPECT_EQ(game->screen, GameScreen::LevelSelect);
+    EXPECT_EQ(cursorCounter(), 0);
+
+    game->startLevel(0);
+    press(cellCentreX(board(), 1), cellCentreY(board(), 0));  // a clue: a board drag starts
+    ASSERT_TRUE(board().drag.held[0]);
+    pointAt(retireX, retireY);
+    release(retireX, retireY);
+    game->startLevel(0);
+    float centreX = board().centreX;
+    pointAt(0.6f, 0.3f);
+    EXPECT_FLOAT_EQ(board().centreX, centreX);
+    EXPECT_EQ(cursorCounter(), 0);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ WIN_BUILD=${TALLIX_WIN_BUILD:-$ROOT_DIR/build-win}
 export TALLIX_GAME_DIR=${TALLIX_GAME_DIR:-$ROOT_DIR/build/game}
 export TALLIX_ARTIFACTS=${TALLIX_ARTIFACTS:-$WIN_BUILD/smoke-artifacts}
 # fail, new_workdir, wait_window, wait_exit, press_key, screenshot, click_view, ini_get, section_keys
-source "$ROOT_DIR/tests/e2e/lib.sh"
+source "$ROOT_DIR/tests/support/e2e.sh"
 CROSS_CXX=x86_64-w64-mingw32-g++-posix
 export TALLIX_DEADLINE=${TALLIX_DEADLINE:-$(( $(date +%s) + ${TALLIX_WIN_SECONDS:-420} - 15 ))}
 

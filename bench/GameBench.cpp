@@ -14,6 +14,8 @@
 #include "bench/Ratios.h"
 #include "game/Backdrop.h"
 #include "game/Game.h"
+#include "game/LevelMaker.h"
+#include "game/NewPuzzle.h"
 #include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
@@ -133,6 +135,32 @@ void BM_LargeBoardFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
+// The chooser's screen while a level is made on the worker thread (a hard one, started again
+// whenever it is done) against the same screen without.
+void BM_ChooserFrame(benchmark::State& state) {
+    frames(state, [](CGame& game) { game.openChooser(); });
+}
+BENCHMARK(BM_ChooserFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+void BM_ChooserFrameWhileMaking(benchmark::State& state) {
+    if (!prepare(state)) return;
+    CGame game;
+    game.openChooser();
+    game.chooseSize(2);
+    game.chooseDifficulty(5);
+    CLevelMaker maker;
+    uint64_t seed = 1;
+    for (auto _ : state) {
+        if (maker.poll() != CLevelMaker::State::Working) maker.start(newPuzzleOptions(2, 5, seed++));
+        bench::beginFrame();
+        game.draw();
+        bench::endFrame();
+    }
+    game.screen = GameScreen::MainMenu;
+}
+BENCHMARK(BM_ChooserFrameWhileMaking)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+TALLIX_RATIO("frame while a level is made vs without", "BM_ChooserFrameWhileMaking/min_time:2.000/real_time", "BM_ChooserFrame/min_time:2.000/real_time");
 TALLIX_RATIO("main menu frame vs bare frame", "BM_MainMenuFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
 TALLIX_RATIO("level page frame vs bare frame", "BM_LevelPageFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
 TALLIX_RATIO("20 x 11 board in play vs bare frame", "BM_LargeBoardFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");

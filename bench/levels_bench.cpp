@@ -1,15 +1,18 @@
-// Level tools: solving and proving unique the shipped levels and the ten public cross-sum
+// The solver layer: solving and proving unique the shipped levels and the ten public cross-sum
 // benchmark puzzles (compared with Gecode's best published time for each, which includes building
-// its model, as ours does), and generating new levels.
+// its model, as ours does), and making new levels of every size and difficulty the game offers.
 //
 // Counters: "vs_gecode" is Gecode's best time divided by our wall time (above 1: faster);
 // "nodes" is the search nodes of one proof.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "game/NewPuzzle.h"
 #include "platform/Platform.h"
 #include "solver/Generator.h"
 #include "tools/levels/LevelLoader.h"
@@ -101,27 +104,22 @@ void BM_LevelsProveBenchmarkPuzzle(benchmark::State& state) {
 }
 BENCHMARK(BM_LevelsProveBenchmarkPuzzle)->DenseRange(1, 10)->Unit(benchmark::kMicrosecond);
 
-// One accepted level per repetition, each from the next seed; the median is the figure to read.
-void generateOne(benchmark::State& state, int width, int height, int difficulty) {
+// Levels as the game's chooser makes them: one per repetition, each from the next seed, 15
+// repetitions per size and difficulty; read the median and the 95th percentile.
+void BM_NewPuzzle(benchmark::State& state) {
     static uint64_t seed = 1;
-    int attempts = 0;
     for (auto _ : state) {
         GeneratedLevel level;
-        if (!generateLevel({width, height, difficulty, seed++, 0}, level))
+        if (!generateLevel(newPuzzleOptions(int(state.range(0)), int(state.range(1)), seed++), level))
             return state.SkipWithError("no level generated");
-        attempts += level.attempts;
     }
-    state.counters["patterns"] = attempts;
 }
-
-void BM_LevelsGenerate10x10(benchmark::State& state) { generateOne(state, 10, 10, int(state.range(0))); }
-void BM_LevelsGenerate15x10(benchmark::State& state) { generateOne(state, 15, 10, int(state.range(0))); }
-void BM_LevelsGenerate20x11(benchmark::State& state) { generateOne(state, 20, 11, int(state.range(0))); }
-BENCHMARK(BM_LevelsGenerate10x10)->DenseRange(1, 5)->Iterations(1)->Repetitions(15)
-    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LevelsGenerate15x10)->DenseRange(1, 5)->Iterations(1)->Repetitions(15)
-    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LevelsGenerate20x11)->DenseRange(1, 5)->Iterations(1)->Repetitions(9)
-    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewPuzzle)->ArgsProduct({{0, 1, 2}, {1, 2, 3, 4, 5}})->ArgNames({"size", "difficulty"})
+    ->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("p95", [](const std::vector<double>& times) {
+        std::vector<double> sorted = times;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[std::min(sorted.size() - 1, size_t(std::ceil(0.95 * double(sorted.size()))) - 1)];
+    });
 
 }  // namespace

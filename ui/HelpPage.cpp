@@ -30,6 +30,7 @@ const std::vector<std::string>& helpLines() {
         "to its right (the number at its top right) and of the run below it (the number at its bottom left).",
         "No run holds a digit twice; a run that adds up too much or repeats a digit turns red.",
         "Solve the board quickly for a gold, silver or bronze medal. Retire keeps your game for later.",
+        "New puzzle, on the level pages, makes a board of the size and difficulty you choose.",
         "",
         "MOUSE",
         "Left click a cell: a ring of digits opens; click a digit, or the centre to clear the cell.",

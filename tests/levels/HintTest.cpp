@@ -1,0 +1,70 @@
+// Hints on a board as it stands: a wrong digit first, then the plainest step with its reason.
+// Following the hints solves every level, and never needs more than the level's grade.
+#include "solver/Hint.h"
+
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "solver/Generator.h"
+#include "solver/Solver.h"
+#include "tests/levels/GridText.h"
+
+using namespace levels;
+using levelstest::gridFromText;
+
+namespace {
+
+std::vector<int> solutionOf(const CLevelGrid& grid) {
+    SolverModel model = buildModel(grid);
+    SolveResult result = CSolver(model).solve(2);
+    std::vector<int> digits(size_t(grid.width() * grid.height()), 0);
+    for (int var = 0; var < model.variables(); ++var) digits[size_t(model.cellOf[var])] = lowestDigit(result.first[var]);
+    return digits;
+}
+
+}  // namespace
+
+TEST(Hint, WrongDigitFirstThenTheReasonOfTheStep) {
+    CLevelGrid grid = gridFromText({"#  3\\ 4\\", "\\3 . .", "\\4 . ."});
+    std::vector<int> solution = solutionOf(grid), entered(solution.size(), 0);
+    Hint hint = findHint(grid, entered, solution);
+    EXPECT_EQ(hint.kind, Hint::nextDigit);
+    EXPECT_EQ(hint.cell, 5);  // column 2, row 1: the down run already holds it to 1 or 3
+    EXPECT_EQ(hint.digit, 1);
+    EXPECT_EQ(hint.reason, "Only 1 + 2 makes 3 in two cells");
+    EXPECT_EQ(hint.cells, (std::vector<int>{3, 4, 5}));  // the across clue and its run
+
+    entered[4] = 2;
+    hint = findHint(grid, entered, solution);
+    EXPECT_EQ(hint.reason, "1 completes the 3 of this run");
+    entered[7] = 3;  // should be 1
+    hint = findHint(grid, entered, solution);
+    EXPECT_EQ(hint.kind, Hint::wrongDigit);
+    EXPECT_EQ(hint.cell, 7);
+    EXPECT_EQ(hint.reason, "This digit cannot be right");
+    hint = findHint(grid, entered, {});  // without a solution: the run that cannot add up
+    EXPECT_EQ(hint.kind, Hint::blocked);
+    EXPECT_EQ(hint.reason, "The digits in this run cannot all be right");
+}
+
+// Every technique gives its own reason on some level, and no hint needs more than the grade.
+TEST(Hint, FollowingTheHintsSolvesEveryLevelWithinItsGrade) {
+    std::map<int, std::string> reasonOf;  // technique: a reason it gave
+    for (int difficulty = 1; difficulty <= 5; ++difficulty) {
+        GeneratedLevel level;
+        ASSERT_TRUE(generateLevel({10, 9, difficulty, 70u + difficulty, 0}, level));
+        std::vector<int> solution = solutionOf(level.grid), entered(solution.size(), 0);
+        for (Hint hint; (hint = findHint(level.grid, entered, solution)).kind != Hint::solved;) {
+            ASSERT_EQ(hint.kind, Hint::nextDigit) << hint.reason;
+            ASSERT_EQ(hint.digit, solution[size_t(hint.cell)]) << hint.reason;
+            ASSERT_LE(hint.technique, level.grade.hardest) << hint.reason;
+            entered[size_t(hint.cell)] = hint.digit;
+            reasonOf[hint.technique] = hint.reason;
+        }
+    }
+    EXPECT_NE(reasonOf[2].find("is needed in this run and fits only here"), std::string::npos);
+    EXPECT_NE(reasonOf[3].find(" here lets this run make "), std::string::npos);
+    EXPECT_NE(reasonOf[4].find("Any digit but "), std::string::npos);
+}

@@ -85,6 +85,7 @@ size_t CGame::scanLevels() {
 void CGame::rebuildPage(bool keep) {
     for (size_t k = 0; k < pageSlotCount && !keep; ++k) {
         if (pageSlots[k] && pageSlots[k].get() == activePuzzle) activePuzzle = nullptr;
+        if (pageSlots[k] && pageSlots[k].get() == hintBoard_) hintBoard_ = nullptr;
         pageSlots[k].reset();
         size_t i = static_cast<size_t>(pageIndex) * pageSlotCount + k;
         if (pageIndex < 0 || i >= levelPaths.size()) continue;
@@ -119,6 +120,9 @@ void CGame::startLevel(size_t slot) {
     board.elapsed = 0;
     board.resetEntries();
     board.cursorShown = false;
+    board.hint = {};
+    board.hintsTaken = 0;
+    keyCombinationCell_ = nullptr;
     paused_ = false;
     resultRecorded_ = false;
     showPanel();
@@ -151,6 +155,7 @@ void CGame::loadGameSettings() {
     panel->viewIndex = usableIndex(values.viewStyle, viewStyleCount);
     newPuzzleSize = values.newPuzzleSize;
     newPuzzleDifficulty = values.newPuzzleDifficulty;
+    showCombinations = values.showCombinations;
 }
 
 // Out-of-range settings and an empty catalogue fall back to the first style (or none at all), so
@@ -168,6 +173,7 @@ void CGame::saveGameSettings() const {
     values.viewStyle = panel ? panel->viewIndex : 0;
     values.newPuzzleSize = newPuzzleSize;
     values.newPuzzleDifficulty = newPuzzleDifficulty;
+    values.showCombinations = showCombinations;
     writeGameSettings(settingsFile(), values);
 }
 

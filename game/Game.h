@@ -27,6 +27,7 @@ class CTextureCache;
 class CVisualStyle;
 class PPopUp;
 class CLevelMaker;
+class PCell;
 class UI;
 class Widget;
 class CGame;
@@ -74,6 +75,12 @@ public:
     void openHelp();
     void closeHelp();
     bool isHelpOpen() const { return helpOpen_; }
+
+    // GameHints.cpp: a hint on the board in play (thirty seconds of play time), and the
+    // combination helper (showCombinations is the panel's switch, remembered in the settings).
+    void takeHint();
+    void showCombinationsFor(const PCell* cell);  // the runs of this cell until the next key
+    bool showCombinations = true;
 
     // GameNewPuzzle.cpp: the chooser of a new level and its making on a worker thread.
     void openChooser();
@@ -137,6 +144,10 @@ private:
     void restartPlayTimeIfRunning();  // after it may go on
     void drawPausedPanel();         // GameDraw.cpp
     void pollPuzzleMaker();         // GameNewPuzzle.cpp: opens the level once it is made
+    const PCell* combinationCell();  // GameHints.cpp
+    const PCell* cursorCell() const;  // GameKeys.cpp
+    void drawCombinations();
+    void drawHintReason();
     void openMadeLevel(const std::wstring& name);
 
     SolvedCheck solvedCheck_;
@@ -147,4 +158,9 @@ private:
     bool active_ = true;              // the window has the focus and is not minimised
     bool swallowRelease_ = false;     // the release of a click that closed the help or ended a pause
     std::unique_ptr<CLevelMaker> levelMaker_;
+    const CTallix* hintBoard_ = nullptr;  // the board whose solution hintSolution_ holds
+    std::vector<int> hintSolution_;
+    const PCell* restingClue_ = nullptr;  // the clue under the pointer, since restingSince_
+    uint32_t restingSince_ = 0;
+    const PCell* keyCombinationCell_ = nullptr;
 };

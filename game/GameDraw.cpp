@@ -46,6 +46,7 @@ void CGame::draw() {
     ui->draw();
     drawBands();
     if (screen == GameScreen::Playing && activePuzzle) {
+        drawHintReason();
         if (activePuzzle->currentPopUp && !paused_) activePuzzle->currentPopUp->draw();
         drawPanel();
     }
@@ -76,6 +77,7 @@ void CGame::drawPlay() {
     CTallix* board = openBoard();
     if (paused_) drawPausedPanel();
     else if (board) board->drawBoard(currentStyle());
+    drawCombinations();
     glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
     mainFont->drawText(timeCaption(), startingView::clockLeft, startingView::clockBottom, startingView::clockScale,
                        CMainFont::AlignLeft);

@@ -6,6 +6,7 @@
 #include "app/Animator.h"
 #include "puzzle/PopUp.h"
 #include "puzzle/Puzzle.h"
+#include "puzzle/Tallix.h"
 #include "ui/UI.h"
 
 namespace {
@@ -29,11 +30,17 @@ void CGame::keyDown(const platform::Event& press) {
         if (isCharacter(press, 'y')) redoMove();
         return;
     }
+    keyCombinationCell_ = nullptr;  // any key closes the combination box
     if (isCharacter(press, 'p')) {
         pause();
         return;
     }
+    if (isCharacter(press, '?') || (isCharacter(press, '/') && press.shift)) {
+        takeHint();
+        return;
+    }
     activePuzzle->keyDown(press);
+    if (isCharacter(press, 'c')) showCombinationsFor(cursorCell());
 }
 
 // Any key or click closes the help page or ends a pause, and does nothing else; the release of
@@ -48,6 +55,13 @@ bool CGame::takenByOverlay() {
         return true;
     }
     return false;
+}
+
+// The cell the keyboard cursor stands on, when it is shown.
+const PCell* CGame::cursorCell() const {
+    const CTallix* board = openBoard();
+    if (!board || !board->cursorShown) return nullptr;
+    return board->cellAt(board->cursor.column, board->cursor.row);
 }
 
 bool CGame::undoMove() {

@@ -17,6 +17,7 @@ GameSettings readGameSettings(const IniFile& settings) {
     values.viewStyle = settings.readInt(section, L"ViewStyle", 0);
     values.newPuzzleSize = std::clamp(settings.readInt(section, L"NewPuzzleSize", 0), 0, 2);
     values.newPuzzleDifficulty = std::clamp(settings.readInt(section, L"NewPuzzleDifficulty", 1), 1, 5);
+    values.showCombinations = settings.readBool(section, L"ShowCombinations", true);
     return values;
 }
 
@@ -25,6 +26,7 @@ void writeGameSettings(const IniFile& settings, const GameSettings& values) {
     settings.writeInt(section, L"ViewStyle", values.viewStyle);
     settings.writeInt(section, L"NewPuzzleSize", values.newPuzzleSize);
     settings.writeInt(section, L"NewPuzzleDifficulty", values.newPuzzleDifficulty);
+    settings.writeBool(section, L"ShowCombinations", values.showCombinations);
 }
 
 int32_t usableIndex(int32_t index, size_t count) {

@@ -17,6 +17,7 @@ struct GameSettings {
     int32_t viewStyle = 0;    // `ViewStyle`: one of ViewStyle
     int32_t newPuzzleSize = 0;        // `NewPuzzleSize`: the chooser's last size, 0 to 2
     int32_t newPuzzleDifficulty = 1;  // `NewPuzzleDifficulty`: its last difficulty, 1 to 5
+    bool showCombinations = true;     // `ShowCombinations`: the combination helper is on
 };
 
 // The style and view read as integers with default 0, values taken as stored (range checks are

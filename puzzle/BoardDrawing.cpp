@@ -69,6 +69,25 @@ void drawCursorFrame(const CellBox& box, const Colour& colour) {
 }
 
 constexpr Colour plainCursorColour{1.0f, 0.6f, 0.0f, 1.0f};
+constexpr Colour hintFocusColour{1.0f, 0.25f, 0.1f, 1.0f};
+
+// The cells of the last hint under a warm veil, the cell it is about framed in red.
+void drawHintMarks(const CTallix& board, float edge) {
+    if (board.hint.cells.empty()) return;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 0.85f, 0.2f, 0.3f);
+    glBegin(GL_QUADS);
+    for (const CellPlace& place : board.hint.cells) {
+        CellBox box = cellBox(place.column, place.row, edge);
+        glVertex2f(box.x0, box.top);
+        glVertex2f(box.x1, box.top);
+        glVertex2f(box.x1, box.bottom);
+        glVertex2f(box.x0, box.bottom);
+    }
+    glEnd();
+    restoreTexturing();
+    if (board.hint.focus.valid()) drawCursorFrame(cellBox(board.hint.focus.column, board.hint.focus.row, edge), hintFocusColour);
+}
 
 }  // namespace
 
@@ -225,6 +244,7 @@ void CTallix::drawBoard(const CVisualStyle& style) {
             if (PCell* cell = cellAt(column, row)) drawStyledCell(*this, style, *cell, cellBox(column, row, edge), sizes);
         }
     }
+    drawHintMarks(*this, edge);
     if (cursorShown) drawCursorFrame(cellBox(cursor.column, cursor.row, edge), style.activeColourPVSelect());
     glPopMatrix();
 }
@@ -256,6 +276,7 @@ void CTallix::drawBoard(const CVisualStyle* style) {
             drawCellQuad({box.x0 + gap, box.x1 - gap, box.top - gap, box.bottom + gap});
         }
     }
+    drawHintMarks(*this, edge);
     if (cursorShown) drawCursorFrame(cellBox(cursor.column, cursor.row, edge), plainCursorColour);
     glPopMatrix();
     restoreTexturing();

@@ -30,7 +30,7 @@ bool clearsDigit(const platform::Event& press) {
 // A key first places the cursor: on the hovered playable cell, where it acts at once, or else on
 // the first playable cell, where this key only shows it.
 void CTallix::keyDown(const platform::Event& press) {
-    if (press.ctrl) return;  // the controller's shortcuts
+    if (press.ctrl || press.key == platform::Key::Other) return;  // shortcuts, lone modifiers
     if (currentPopUp && currentPopUp->isOpen()) currentPopUp->close();
     if (!placeCursor()) return;
     CursorMove move;
@@ -84,6 +84,7 @@ void CTallix::recordStep(const std::vector<CellContents>& before, const PCellAct
     HistoryStep step;
     step.changes = changesSince(playableCellsInRowOrder(), before);
     step.wheelCell = wheelCell;
+    if (!step.changes.empty()) hint = {};  // the board moved on: the hint is spent
     history.record(std::move(step));
 }
 

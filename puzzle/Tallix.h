@@ -88,6 +88,12 @@ public:
     float cellSize = 0.05f;         // cell edge at zoom 1
     bool loaded = false;            // the level file was read to its trailer
     BoardHistory history;           // the player's changes since the board was opened or loaded
+    struct HintMarks {
+        std::vector<CellPlace> cells;  // highlighted
+        CellPlace focus;               // the cell the hint is about
+        std::string reason;            // one line, shown below the board
+    } hint;                         // the last hint, until the board changes
+    int32_t hintsTaken = 0;         // on this board since it was opened
     CellPlace cursor;               // the keyboard cursor: a playable cell, or nowhere
     bool cursorShown = false;       // drawn and acted on once a key has placed it
 

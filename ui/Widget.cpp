@@ -8,6 +8,7 @@
 #include "gfx/VisualStyle.h"
 #include "platform/Platform.h"
 #include "puzzle/Puzzle.h"
+#include "puzzle/Tallix.h"
 #include "ui/UI.h"
 
 #include <utility>
@@ -16,8 +17,8 @@ namespace {
 
 constexpr int leftButton = 0;
 constexpr float labelScale = 0.5f;
-constexpr float smallLabelScale = 0.4f;  // "Undo", "Redo", "Pause": the row above "Reset"
-constexpr float smallLabelGap = 0.015f;
+constexpr float smallLabelScale = 0.35f;  // "Hint", "Sums", "Undo", "Redo", "Pause": above "Reset"
+constexpr float smallLabelGap = 0.012f;
 constexpr float labelRight = 0.98f;  // "Load Saved Game" and "Reset" end here (the longer one)
 
 // The hold runs from 0 to 5 at 0.001 per millisecond: five seconds.
@@ -80,13 +81,25 @@ void Widget::initPanel(CTextureCache& cache, CGame& controller) {
     labelButton(resetButton, font, "Reset");
     resetButton.x = loadButton.x;
     resetButton.y = 0.75f - loadButton.height;
+    // Right to left; the two labels that change are placed for their widest text.
     float right = labelRight;
-    for (auto [button, text] : {std::pair{&pauseButton, "Pause"}, {&redoButton, "Redo"}, {&undoButton, "Undo"}}) {
+    for (auto [button, text] : {std::pair{&pauseButton, "Pause"}, {&redoButton, "Redo"}, {&undoButton, "Undo"},
+                                {&sumsButton, "Sums off"}, {&hintButton, "Hint 99"}}) {
         labelButton(*button, font, text, smallLabelScale);
         button->x = right - button->width;
-        button->y = 0.75f - smallLabelGap / 3.0f;  // the top row, above "Reset"
+        button->y = 0.75f - smallLabelGap / 3.0f;
         right = button->x - smallLabelGap;
     }
+    labelTopRow();
+}
+
+void Widget::labelTopRow() {
+    const CTallix* board = game ? dynamic_cast<const CTallix*>(game->activePuzzle) : nullptr;
+    int hints = board ? board->hintsTaken : 0;
+    hintButton.label = hints > 0 ? "Hint " + std::to_string(hints) : "Hint";
+    sumsButton.label = game && game->showCombinations ? "Sums on" : "Sums off";
+    hintButton.sizeToLabel();
+    sumsButton.sizeToLabel();
 }
 
 void Widget::showPanel() {
@@ -147,6 +160,10 @@ bool Widget::buttonDown(float px, float py, int button) {
         startDrag(button);
     } else if (resetButton.hitTest(px, py)) {
         if (game && game->ui) game->ui->showConfirmation("Reset puzzle???", confirmYesCancel, actionReset);
+    } else if (game && hintButton.hitTest(px, py)) {
+        game->takeHint();
+    } else if (game && sumsButton.hitTest(px, py)) {
+        game->showCombinations = !game->showCombinations;
     } else if (game && undoButton.hitTest(px, py)) {
         game->undoMove();
     } else if (game && redoButton.hitTest(px, py)) {

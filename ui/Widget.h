@@ -78,7 +78,9 @@ public:
     uiButton viewPrevButton;
     uiButton loadButton;       // visible only while the open level has a saved game
     uiButton resetButton;
-    uiButton undoButton;       // the row above "Reset": "Undo", "Redo", "Pause"
+    uiButton hintButton;       // the row above "Reset": "Hint" with the hints taken, the
+    uiButton sumsButton;       // combination helper's switch, "Undo", "Redo", "Pause"
+    uiButton undoButton;
     uiButton redoButton;
     uiButton pauseButton;
     std::vector<float> viewOpacities;       // opacity of unused cells in each view
@@ -99,5 +101,6 @@ private:
 
     // WidgetDraw.cpp
     void drawSelectors(const Colour& colour);
+    void labelTopRow();  // the hint count and the switch's state in their labels
     void drawRecordTable(float alpha);
 };

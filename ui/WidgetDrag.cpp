@@ -29,8 +29,8 @@ void keepBoardInView(CPuzzle& puzzle) {
 void Widget::mouseMove(float px, float py) {
     if (hitTest(px, py)) {
         for (uiButton* button : {&styleNextButton, &stylePrevButton, &viewNextButton, &viewPrevButton,
-                                 &zoomButton, &moveButton, &loadButton, &resetButton, &undoButton, &redoButton,
-                                 &pauseButton})
+                                 &zoomButton, &moveButton, &loadButton, &resetButton, &hintButton, &sumsButton,
+                                 &undoButton, &redoButton, &pauseButton})
             button->mouseMove(px, py);
         if (!wasInside()) fadeIn();
         else if (pointer.dragging[leftButton]) dragBoard(px, py);

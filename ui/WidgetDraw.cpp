@@ -66,8 +66,10 @@ void Widget::drawSelectors(const Colour& colour) {
         game->mainFont->drawTextW(styleCaption(), 0.4f, 0.686f, captionScale, CMainFont::AlignLeft);
         game->mainFont->drawTextW(viewCaption(), 0.6f, 0.686f, captionScale, CMainFont::AlignLeft);
     }
+    labelTopRow();
     for (uiButton* button : {&styleNextButton, &stylePrevButton, &viewNextButton, &viewPrevButton,
-                             &loadButton, &resetButton, &undoButton, &redoButton, &pauseButton}) {
+                             &loadButton, &resetButton, &hintButton, &sumsButton, &undoButton, &redoButton,
+                             &pauseButton}) {
         button->colours[uiButton::normal] = colour;
         button->draw();
     }

@@ -46,10 +46,13 @@ TEST_F(NewPuzzleTest, EverySizeAndDifficultyGivesAPlayableLevelOfItsGrade) {
             EXPECT_GT(board.gold, 0);  // the records were written with it
             levels::SolveResult solved = levels::CSolver(levels::buildModel(gridOf(board))).solve(2);
             EXPECT_TRUE(solved.complete && solved.solutions == 1);
-            for (int column = 0; column < board.width; ++column)
-                for (int row = 0; row < board.height; ++row)
-                    if (startingView::underCaption(board.width, board.height, column, row))
+            for (int column = 0; column < board.width; ++column) {
+                for (int row = 0; row < board.height; ++row) {
+                    if (startingView::underCaption(board.width, board.height, column, row)) {
                         EXPECT_EQ(board.cellAt(column, row)->kind, kindUnused);
+                    }
+                }
+            }
         }
     EXPECT_EQ(paths.back(), L"Data\\Levels\\~N015 Brutal.grd");
     EXPECT_EQ(newLevelName({L"Data\\Levels\\60 Summit.grd", L"Data\\Levels\\~N099 Easy.grd", L"Data\\Levels\\~Nx.grd"}, 9),

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "game/Game.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -18,4 +19,9 @@ RootElement makeGame() {
 
 }  // namespace
 
-int main() { return applicationMain(makeGame); }
+// An installed game finds its folder beside its executable; the player's files then go to the
+// per-user folder (platform::enterGameFolder).
+int main() {
+    platform::enterGameFolder();
+    return applicationMain(makeGame);
+}

@@ -105,6 +105,17 @@ bool deleteFile(const std::wstring& path);
 std::vector<std::wstring> listFolder(const std::wstring& pattern);  // "Data\Levels\*.grd": names only
 std::string hostPath(const std::wstring& path);  // the host file name a path resolves to
 
+// Start-up: makes the game folder the working directory: the current one when it holds "Data",
+// else the executable's folder, else the "share/tallix-free" folder of the prefix the executable
+// is installed in. When the player cannot write there, the player's files go to the per-user
+// folder ($XDG_DATA_HOME/tallix-free, by default ~/.local/share/tallix-free; %APPDATA%\Tallix
+// Free): reads look there first, writes and deletions go there, listings merge both. False (and
+// nothing changed) when no game folder is found.
+bool enterGameFolder();
+std::wstring userFolder();  // the per-user folder in use; empty while the game folder is written
+// Puts the per-user folder in front of `gameFolder` (tests); an empty userFolder turns it off.
+void useUserFolder(const std::wstring& gameFolder, const std::wstring& userFolder);
+
 // ---- profile strings (the INI service) --------------------------------------------------------
 // Sections and keys match without regard to case; the value is the text after the first "=" with
 // surrounding blanks removed; a missing file, section or key gives the default. Writing replaces

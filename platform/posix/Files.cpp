@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 #include "platform/Platform.h"
 
@@ -243,7 +244,9 @@ std::wstring currentDirectory() {
     return fromUtf8(path);
 }
 
-bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
+namespace os {
+
+bool readFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
     bytes.clear();
     // Non-blocking, so that opening a named pipe returns at once; it is then refused as no file.
     Descriptor file(open(hostPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -256,7 +259,7 @@ bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
     return false;
 }
 
-bool writeFileAtomically(const std::wstring& path, const void* data, size_t size) {
+bool writeFile(const std::wstring& path, const void* data, size_t size) {
     const std::string target = writeTarget(hostPath(path));
     std::string temporary;
     int fd = createTemporary(target, temporary);
@@ -269,19 +272,19 @@ bool writeFileAtomically(const std::wstring& path, const void* data, size_t size
     return syncFolder(folderOf(target));
 }
 
-bool fileExists(const std::wstring& path) {
+bool isFile(const std::wstring& path) {
     struct stat info;
     return stat(hostPath(path).c_str(), &info) == 0 && isRegularFile(info);
 }
 
-bool deleteFile(const std::wstring& path) {
+bool removeFile(const std::wstring& path) {
     std::string host = hostPath(path);
     struct stat info;
     if (lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
     return unlink(host.c_str()) == 0;
 }
 
-std::vector<std::wstring> listFolder(const std::wstring& pattern) {
+std::vector<std::wstring> listNames(const std::wstring& pattern) {
     size_t split = pattern.find_last_of(L"\\/");
     std::wstring folder = split == std::wstring::npos ? L"" : pattern.substr(0, split + 1);
     std::wstring namePattern = split == std::wstring::npos ? pattern : pattern.substr(split + 1);
@@ -297,5 +300,54 @@ std::vector<std::wstring> listFolder(const std::wstring& pattern) {
     closedir(dir);
     return names;
 }
+
+bool isFolder(const std::wstring& path) {
+    struct stat info;
+    return stat(hostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool makeFolders(const std::wstring& path) {
+    std::string host = hostPath(path), partial = !host.empty() && host[0] == '/' ? "/" : "";
+    for (const std::string& part : pathComponents(host)) {
+        partial = joined(partial, part);
+        if (mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    return isFolder(path);
+}
+
+bool canWriteIn(const std::wstring& folder) {
+    std::string probe = joined(hostPath(folder), ".tallix-write-test-" + std::to_string(getpid()));
+    int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    close(fd);
+    unlink(probe.c_str());
+    return true;
+}
+
+bool changeDirectory(const std::wstring& folder) { return chdir(hostPath(folder).c_str()) == 0; }
+
+std::wstring executableFolder() {
+    std::vector<char> buffer(4096);
+    ssize_t got = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (got <= 0) return L"";
+    std::string path(buffer.data(), size_t(got));
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? L"" : fromUtf8(path.substr(0, slash == 0 ? 1 : slash));
+}
+
+// $XDG_DATA_HOME/tallix-free, by default ~/.local/share/tallix-free.
+std::wstring defaultUserFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') return fromUtf8(std::string(data) + "/tallix-free");
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return fromUtf8(std::string(home) + "/.local/share/tallix-free");
+    return L"";
+}
+
+bool isAbsolute(const std::wstring& path) { return !path.empty() && (path[0] == L'/' || path[0] == L'\\'); }
+
+bool sameFileName(const std::wstring& a, const std::wstring& b) { return a == b; }
+
+}  // namespace os
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 //
 // The game's paths are Windows paths already: backslashes, relative to the working directory,
 // names without regard to case. They go to the system unchanged.
+#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 #include "platform/win32/Win32.h"
 
@@ -37,7 +38,7 @@ bool readAll(HANDLE file, std::vector<uint8_t>& bytes) {
     }
 }
 
-bool isFolder(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+bool isFolderAttribute(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 }  // namespace
 
@@ -60,7 +61,9 @@ std::wstring currentDirectory() {
 
 // Others may keep reading, writing or replacing the file meanwhile; a folder, pipe or device is
 // no file.
-bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
+namespace os {
+
+bool readFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
     bytes.clear();
     DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     OpenFile file(CreateFileW(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
@@ -77,7 +80,7 @@ bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
 
 // ---- writing, queries and deletion ------------------------------------------------------------
 
-bool writeFileAtomically(const std::wstring& path, const void* data, size_t size) {
+bool writeFile(const std::wstring& path, const void* data, size_t size) {
     std::wstring temporary;
     HANDLE file = win32::createTemporaryBeside(path, temporary);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -88,16 +91,16 @@ bool writeFileAtomically(const std::wstring& path, const void* data, size_t size
     return win32::replaceWithTemporary(temporary, path);
 }
 
-bool fileExists(const std::wstring& path) {
+bool isFile(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !isFolder(attributes);
+    return attributes != INVALID_FILE_ATTRIBUTES && !isFolderAttribute(attributes);
 }
 
-bool deleteFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
+bool removeFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
 // ---- folder listing ---------------------------------------------------------------------------
 
-std::vector<std::wstring> listFolder(const std::wstring& pattern) {
+std::vector<std::wstring> listNames(const std::wstring& pattern) {
     std::vector<std::wstring> names;
     size_t split = pattern.find_last_of(L"\\/");
     std::wstring namePattern = split == std::wstring::npos ? pattern : pattern.substr(split + 1);
@@ -109,11 +112,59 @@ std::vector<std::wstring> listFolder(const std::wstring& pattern) {
         std::wstring name = found.cFileName;
         // FindFirstFileW also matches the 8.3 alias ("*.grd" finds "Level.grdx" through
         // "LEVEL~1.GRD"), so each long name is checked again.
-        if (!isFolder(found.dwFileAttributes) && matchesWildcard(namePattern, name))
+        if (!isFolderAttribute(found.dwFileAttributes) && matchesWildcard(namePattern, name))
             names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
+
+bool isFolder(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && isFolderAttribute(attributes);
+}
+
+bool makeFolders(const std::wstring& path) {
+    for (size_t at = path.find_first_of(L"\\/", 3); at != std::wstring::npos; at = path.find_first_of(L"\\/", at + 1))
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+    return isFolder(path);
+}
+
+bool canWriteIn(const std::wstring& folder) {
+    std::wstring probe = folder + L"\\.tallix-write-test-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+bool changeDirectory(const std::wstring& folder) { return SetCurrentDirectoryW(folder.c_str()) != FALSE; }
+
+std::wstring executableFolder() {
+    std::wstring path(32768, L'\0');
+    DWORD got = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (got == 0 || got >= path.size()) return L"";
+    path.resize(got);
+    size_t split = path.find_last_of(L"\\/");
+    return split == std::wstring::npos ? L"" : path.substr(0, split);
+}
+
+// %APPDATA%\Tallix Free.
+std::wstring defaultUserFolder() {
+    wchar_t buffer[32768];
+    DWORD got = GetEnvironmentVariableW(L"APPDATA", buffer, 32768);
+    if (got == 0 || got >= 32768) return L"";
+    return std::wstring(buffer, got) + L"\\Tallix Free";
+}
+
+bool isAbsolute(const std::wstring& path) {
+    return (path.size() >= 2 && path[1] == L':') || (!path.empty() && (path[0] == L'\\' || path[0] == L'/'));
+}
+
+bool sameFileName(const std::wstring& a, const std::wstring& b) { return equalIgnoringCase(a, b); }
+
+}  // namespace os
 
 }  // namespace platform

@@ -4,7 +4,9 @@
 // opens what it made and remembers the choice.
 #include "game/NewPuzzle.h"
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -81,7 +83,10 @@ TEST_F(NewPuzzleTest, TheChooserOpensWhatItMadeAndRemembersTheChoice) {
     EXPECT_EQ(game->screen, GameScreen::NewPuzzle);
     EXPECT_TRUE(std::filesystem::is_empty(levels()));
     game->makePuzzle();
-    for (int i = 0; i < 10000 && game->screen != GameScreen::Playing; ++i) game->draw();
+    for (int i = 0; i < 60000 && game->screen != GameScreen::Playing; ++i) {  // the worker's time
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        game->draw();
+    }
     ASSERT_EQ(game->screen, GameScreen::Playing);
     EXPECT_EQ(game->activePuzzle->name, L"~N001 Fair");
     EXPECT_TRUE(std::filesystem::exists(levels() / "~N001 Fair.grd"));

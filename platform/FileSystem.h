@@ -1,0 +1,29 @@
+// The system's own file functions, beneath the game's (platform/Files.cpp), which add the per-user
+// folder of an installed game. Only platform/*.cpp includes this header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform::os {
+
+// The contracts of readWholeFile, writeFileAtomically, fileExists, deleteFile and listFolder in
+// Platform.h, on the path exactly as given.
+bool readFile(const std::wstring& path, std::vector<uint8_t>& bytes);
+bool writeFile(const std::wstring& path, const void* data, size_t size);
+bool isFile(const std::wstring& path);
+bool removeFile(const std::wstring& path);
+std::vector<std::wstring> listNames(const std::wstring& pattern);
+
+bool isFolder(const std::wstring& path);
+bool makeFolders(const std::wstring& path);         // with every missing parent; true if it exists
+bool canWriteIn(const std::wstring& folder);        // a new file can be made there, right now
+bool changeDirectory(const std::wstring& folder);
+std::wstring executableFolder();                    // empty when unknown
+std::wstring defaultUserFolder();                   // where the player's files go; empty when unknown
+bool isAbsolute(const std::wstring& path);
+bool sameFileName(const std::wstring& a, const std::wstring& b);  // as the system compares names
+
+}  // namespace platform::os

@@ -1,0 +1,66 @@
+// The per-user folder of an installed game: reads fall back to the game folder, writes and
+// deletions go to the user folder, an INI file starts from the game folder's copy, listings merge,
+// and a damaged copy in the user folder is never overwritten by an INI write.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "platform/Platform.h"
+#include "tests/support/TestFiles.h"
+
+using namespace testsupport;
+
+namespace {
+
+class UserFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        root = freshFolder();
+        game = root / "game";
+        user = root / "user";
+        writeText(game / "Data" / "Levels" / "Recs.ini", "[A]\r\nGold=30\r\n");
+        writeText(game / "Data" / "Levels" / "A.grd", "shipped");
+        platform::useUserFolder(wide(game), gamePath(user, L"Tallix"));
+    }
+    void TearDown() override { platform::useUserFolder(L"", L""); }
+
+    std::wstring inGame(const std::wstring& relative) const { return gamePath(game, relative); }
+    fs::path root, game, user;
+};
+
+}  // namespace
+
+TEST_F(UserFolder, ReadsFallBackWritesAndDeletionsGoToTheUserFolder) {
+    const std::wstring recs = inGame(L"Data\\Levels\\Recs.ini");
+    EXPECT_TRUE(platform::writeProfileString(recs, L"A", L"User", L"25"));
+    EXPECT_EQ(readText(game / "Data" / "Levels" / "Recs.ini"), "[A]\r\nGold=30\r\n");  // untouched
+    EXPECT_EQ(platform::profileInt(recs, L"A", L"Gold", 0), 30);  // copied with the first write
+    EXPECT_EQ(platform::profileInt(recs, L"A", L"User", 0), 25);
+    EXPECT_EQ(platform::profileInt(L"Data\\Levels\\Recs.ini", L"A", L"User", 0), 25);  // relative paths are the game folder's
+
+    const std::string saved = "saved game";
+    const std::wstring gsv = inGame(L"Data\\Levels\\A.gsv");
+    ASSERT_TRUE(platform::writeFileAtomically(gsv, saved.data(), saved.size()));
+    EXPECT_FALSE(fs::exists(game / "Data" / "Levels" / "A.gsv"));
+    EXPECT_EQ(readText(user / "Tallix" / "Data" / "Levels" / "A.gsv"), saved);
+    std::vector<std::wstring> names = platform::listFolder(inGame(L"Data\\Levels\\*.*"));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"A.grd", L"A.gsv", L"Recs.ini"}));
+    EXPECT_TRUE(platform::fileExists(inGame(L"Data\\Levels\\A.grd")));
+    EXPECT_TRUE(platform::deleteFile(gsv));
+    EXPECT_FALSE(platform::fileExists(gsv));
+    EXPECT_FALSE(platform::deleteFile(inGame(L"Data\\Levels\\A.grd")));  // the game folder's stays
+    EXPECT_TRUE(fs::exists(game / "Data" / "Levels" / "A.grd"));
+}
+
+// A copy in the user folder that cannot be read (here: far too large for an INI file) is not
+// replaced by a write, nor read past to the game folder's copy.
+TEST_F(UserFolder, AnUnreadableUserCopyIsNeverOverwritten) {
+    writeText(game / "Settings.ini", "[System]\r\nShowFPS=0\r\n");
+    fs::path copy = user / "Tallix" / "Settings.ini";
+    writeText(copy, "x");
+    fs::resize_file(copy, 65u << 20);
+    EXPECT_FALSE(platform::writeProfileString(inGame(L"Settings.ini"), L"System", L"ShowFPS", L"1"));
+    EXPECT_EQ(fs::file_size(copy), 65u << 20);
+    EXPECT_EQ(platform::profileInt(inGame(L"Settings.ini"), L"System", L"ShowFPS", 7), 7);
+}

@@ -1,7 +1,7 @@
 // The INI format in memory: what reads as a key, what a write changes, and that nothing else moves.
+// (The INI fuzz target, replayed by every build, checks the same on arbitrary bytes.)
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -11,9 +11,7 @@ using platform::IniDocument;
 
 namespace {
 
-IniDocument parsed(const std::string& bytes) {
-    return IniDocument(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-}
+IniDocument parsed(const std::string& bytes) { return IniDocument(std::vector<uint8_t>(bytes.begin(), bytes.end())); }
 
 std::string text(const IniDocument& document) {
     std::vector<uint8_t> bytes = document.bytes();
@@ -31,8 +29,7 @@ std::string utf16(const std::wstring& source, bool littleEndian) {
     std::string out;
     for (wchar_t c : source) {
         char high = static_cast<char>((c >> 8) & 0xFF), low = static_cast<char>(c & 0xFF);
-        out += littleEndian ? low : high;
-        out += littleEndian ? high : low;
+        out += littleEndian ? std::string{low, high} : std::string{high, low};
     }
     return out;
 }
@@ -95,9 +92,8 @@ TEST(IniDocument, FindsWhatTheFileSays) {
         {"\xFF\xFE", L"", L"", missing},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(lookup(parsed(row.file), row.section, row.key), row.expected)
-            << testing::PrintToString(row.file) << " " << testing::PrintToString(row.section) << " "
-            << testing::PrintToString(row.key);
+        EXPECT_EQ(lookup(parsed(row.file), row.section, row.key), row.expected) << testing::PrintToString(row.file)
+            << " " << testing::PrintToString(row.section) << " " << testing::PrintToString(row.key);
     }
 }
 
@@ -153,28 +149,8 @@ TEST(IniDocument, WritesChangeOnlyTheirLine) {
         for (const Write& write : row.writes) {
             EXPECT_EQ(document.set(write.section, write.key, write.value), write.accepted)
                 << testing::PrintToString(write.section) << " " << testing::PrintToString(write.key);
-            if (write.accepted) {
-                EXPECT_EQ(lookup(document, write.section, write.key), trimmed(write.value));
-            }
+            if (write.accepted) { EXPECT_EQ(lookup(document, write.section, write.key), trimmed(write.value)); }
         }
         EXPECT_EQ(text(document), row.after);
-    }
-}
-
-// Random files built from the characters that carry structure: reading never changes a byte,
-// and a written value always reads back.
-TEST(IniDocument, ArbitraryBytesSurviveAndWritesReadBack) {
-    const std::vector<std::string> pieces = {"[", "]", "=", ";", "s", "S", "k", "K", " ", "\t", "\r",
-                                             "\n", nul, "\xFF", "\xFE", "\xE9",
-                                             "\xEF\xBB\xBF", "\xC3\xA9", "x"};
-    std::mt19937 random(99);
-    for (int round = 0; round < 4000; ++round) {
-        std::string file;
-        for (int n = random() % 40; n > 0; --n) file += pieces[random() % pieces.size()];
-        IniDocument document = parsed(file);
-        ASSERT_EQ(text(document), file);
-        ASSERT_TRUE(document.set(L"s", L"K", L"v"));
-        ASSERT_EQ(lookup(document, L"S", L"k"), L"v") << "file: " << testing::PrintToString(file);
-        ASSERT_EQ(lookup(parsed(text(document)), L"S", L"k"), L"v");
     }
 }

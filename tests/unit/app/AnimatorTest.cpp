@@ -1,5 +1,6 @@
 #include "app/Animator.h"
 
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -71,8 +72,7 @@ TEST_F(AnimatorTest, APauseKeepsItsTime) {
     Animator paused = moving(0.0f, 1.0f, 0.001f);
     paused.active = false;
     EXPECT_EQ(paused.advance(700), 700u);
-    EXPECT_FLOAT_EQ(paused.value, 0.0f);
-    EXPECT_EQ(paused.lastTick, 5000u);
+    EXPECT_EQ(std::make_pair(paused.value, paused.lastTick), std::make_pair(0.0f, 5000u));
     paused.active = true;
     fakeTick = 5900;
     paused.advance(fakeTick - paused.lastTick);

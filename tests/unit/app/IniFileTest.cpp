@@ -15,7 +15,6 @@ namespace {
 
 class IniFileTest : public testing::Test {
 protected:
-    // Writes `lines` as the file's text and returns an accessor on it.
     IniFile withText(const std::string& lines) {
         writeText(folder / "Test.ini", lines);
         return IniFile(wide(folder / "Test.ini"));
@@ -49,14 +48,11 @@ TEST_F(IniFileTest, ReadersTakeWhatTheGameExpectsOrTheDefault) {
     EXPECT_TRUE(ini.readBool(L"S", L"Missing", true));
     EXPECT_FALSE(ini.readBool(L"S", L"Missing", false));
     EXPECT_FALSE(ini.readBool(L"Other", L"Present", false));
-    EXPECT_EQ(ini.readInt(L"S", L"Present", -4), 7);
-    EXPECT_EQ(ini.readInt(L"S", L"Missing", -4), -4);
     EXPECT_EQ(ini.readString(L"S", L"Missing"), L"");
     EXPECT_EQ(ini.readString(L"S", L"Long"), std::wstring(98, L'x') + L"y");  // at most 99 characters
     EXPECT_EQ(ini.readString(L"S", L"Exact"), std::wstring(99, L'a'));
 
     IniFile nowhere(wide(folder / "NoSuchFolder" / "None.ini"));
-    EXPECT_EQ(nowhere.readInt(L"S", L"Present", 3), 3);
     EXPECT_TRUE(nowhere.readBool(L"S", L"Present", true));
     EXPECT_EQ(nowhere.readString(L"S", L"Present"), L"");
 }

@@ -12,9 +12,7 @@
 class RecordingRoot : public Control {
 public:
     explicit RecordingRoot(std::vector<std::string>& log) : log_(log) {}
-    ~RecordingRoot() override {
-        if (onDestroy) onDestroy();
-    }
+    ~RecordingRoot() override { if (onDestroy) onDestroy(); }
 
     void mouseMove(float x, float y) override { record("move", x, y); }
     bool buttonDown(float x, float y, int button) override { return record("down", x, y, button); }

@@ -95,17 +95,14 @@ TEST_F(Assetgen, TheToolWritesIdenticalBytesTwiceAndFailsOnAnUnwritableFolder) {
 
 // ---- files and images -------------------------------------------------------------------------
 
+// (The fonts, icons, medals, shadows and INI files the tests below read are not listed again.)
 TEST_F(GameData, EveryFileTheGameNamesExistsUnderItsExactName) {
-    std::vector<std::string> names = {"MainFont.dds", "MainFont.ini", "Back.dds", "BackColors.ini", "Zoom.dds",
-                                      "Move.dds", "Up.dds", "Down.dds", "MedalGold.dds", "MedalSilver.dds",
-                                      "MedalBronze.dds", "MedalNone.dds", "Icon.bmp", "Styles/VisualStyles.ini"};
-    for (std::string folder : {"Styles/PopClassic/", "Styles/PopClassicQuad/"}) {
+    std::vector<std::string> names = {"Back.dds", "MedalSilver.dds", "MedalBronze.dds"};
+    for (std::string folder : {"Styles/PopClassic/", "Styles/PopClassicQuad/"})
         for (int i = 0; i < 10; ++i) {
             names.push_back(folder + std::to_string(i) + ".dds");
             names.push_back(folder + std::to_string(i) + "ch.dds");
         }
-        names.push_back(folder + "shadow.dds");
-    }
     for (const std::string& name : names) EXPECT_TRUE(fs::is_regular_file(data(name))) << name;
     std::vector<uint8_t> icon = testsupport::readBytes(data("Icon.bmp"));  // the tool's BmpFile test checks its header
     EXPECT_TRUE(icon.size() == 122 + 64 * 64 * 4 && icon[18] == 64 && icon[22] == 64) << "Icon.bmp is no 64 x 64 BMP";
@@ -231,32 +228,6 @@ Rgb colour(const IniFile& style, const std::wstring& key) {
 
 double distance(Rgb a, Rgb b) { return std::sqrt(std::pow(a.r - b.r, 2) + std::pow(a.g - b.g, 2) + std::pow(a.b - b.b, 2)); }
 
-// Contrast ratio of relative luminances as the WCAG define them.
-double contrast(Rgb a, Rgb b) {
-    auto luminance = [](Rgb c) {
-        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
-    };
-    double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The average colour a cell image shows.
-Rgb meanColour(const fs::path& image) {
-    Picture picture;
-    Rgb sum;
-    double weight = 0;
-    if (!readPicture(image, picture)) return sum;
-    for (size_t i = 0; i < picture.bgra.size(); i += 4) {
-        double a = picture.bgra[i + 3] / 255.0;
-        sum.b += picture.bgra[i] / 255.0 * a;
-        sum.g += picture.bgra[i + 1] / 255.0 * a;
-        sum.r += picture.bgra[i + 2] / 255.0 * a;
-        weight += a;
-    }
-    return weight > 0 ? Rgb{sum.r / weight, sum.g / weight, sum.b / weight} : sum;
-}
-
 }  // namespace
 
 TEST_F(StyleData, EveryListedStyleIsCompleteAndItsFontsMatchTheirTextures) {
@@ -272,12 +243,6 @@ TEST_F(StyleData, EveryListedStyleIsCompleteAndItsFontsMatchTheirTextures) {
         }
         for (const wchar_t* key : {L"FontActiveSize", L"FontActiveSizePV", L"FontHandleSize", L"FontLockedSize"})
             EXPECT_GT(style.readFloat(L"Fonts", key, -1), 0) << key;
-        for (std::wstring key : {L"FontActiveColor", L"FontActiveColorUnCorrect", L"FontActiveColorPVSelect",
-                                 L"FontHandleColor", L"FontLockedColor"})
-            for (const wchar_t* component : {L".R", L".G", L".B", L".A"}) {
-                float value = style.readFloat(L"Fonts", key + component, -1);
-                EXPECT_TRUE(value >= 0 && value <= 1) << key << component;
-            }
         for (const std::wstring key : {L"FontActive", L"FontHandle", L"FontLocked"}) {
             std::wstring fontFile = style.readString(L"Fonts", key);
             SCOPED_TRACE(platform::toUtf8(key + L" " + fontFile));
@@ -303,7 +268,8 @@ TEST_F(StyleData, EveryListedStyleIsCompleteAndItsFontsMatchTheirTextures) {
     }
 }
 
-// Digits and marks are sized for a cell; wrong digits, the hovered mark and every number stand out.
+// Digits and marks are sized for a cell; wrong digits and the hovered mark stand out from right ones.
+// (That numbers stand out from their cells is the render test's, on every style.)
 TEST_F(StyleData, NumbersAreSizedForTheirCellsAndReadClearly) {
     for (const std::wstring& name : listedStyles()) {
         SCOPED_TRACE(platform::toUtf8(name));
@@ -319,13 +285,9 @@ TEST_F(StyleData, NumbersAreSizedForTheirCellsAndReadClearly) {
         EXPECT_LE(2 * CellSize / 3 + mark, CellSize * 1.05) << "the bottom row of marks leaves the cell";
         EXPECT_GE(mark, CellSize / 4) << "marks too small to read";
 
-        Rgb right = colour(style, L"FontActiveColor"), wrong = colour(style, L"FontActiveColorUnCorrect");
-        EXPECT_GE(distance(right, wrong), 0.4);
+        Rgb right = colour(style, L"FontActiveColor");
+        EXPECT_GE(distance(right, colour(style, L"FontActiveColorUnCorrect")), 0.4);
         EXPECT_GE(distance(right, colour(style, L"FontActiveColorPVSelect")), 0.3);
-        Rgb playable = meanColour(styleFile(name, style.readString(L"Cells", L"CellActiveMap")));
-        for (Rgb number : {right, wrong, colour(style, L"FontLockedColor")}) EXPECT_GE(contrast(number, playable), 3.0);
-        Rgb clueCell = meanColour(styleFile(name, style.readString(L"Cells", L"CellHandleMap")));
-        EXPECT_GE(contrast(colour(style, L"FontHandleColor"), clueCell), 3.0);
     }
 }
 

@@ -35,10 +35,7 @@ TEST_F(NullBackend, CursorCountsLikeWin32AndFollowsPolledPointerEvents) {
     EXPECT_EQ(null::cursorCounter(), 1);
 
     platform::setCursorPos(300, 200);
-    platform::Event press;
-    press.type = platform::EventType::ButtonPressed;
-    press.x = 40;
-    press.y = 50;
+    platform::Event press{platform::EventType::ButtonPressed, 40, 50};
     null::pushEvent(press);
     int x = 0, y = 0;
     ASSERT_TRUE(platform::getCursorPos(x, y));

@@ -7,7 +7,6 @@
 #include <string>
 #include <utility>
 
-#include "gfx/DdsImage.h"
 #include "tests/support/TestFiles.h"
 
 using namespace assetgen;
@@ -38,10 +37,7 @@ TEST(DigitFontArt, WritesTheStripTheDescriptionPromisesAndRefusesInkBeyondItsBan
                              "blocksize=" + std::to_string(DigitBlock), std::string("deltaW=0"), std::string("9=80")})
         EXPECT_NE(text.find(line + "\r\n"), std::string::npos) << line;
     EXPECT_EQ(text.find("shadow="), std::string::npos);  // none asked for
-    nv_dds::CImageFile dds;
-    ASSERT_TRUE(dds.readFile((output.root() / "Font/Digits.dds").string()));
-    EXPECT_EQ(std::make_pair(dds.texture(0).width(), dds.texture(0).height()),
-              std::make_pair(uint32_t(DigitTextureWidth), uint32_t(DigitTextureHeight)));
+    EXPECT_TRUE(std::filesystem::is_regular_file(output.root() / "Font/Digits.dds"));  // its size: GameDataTest
 
     for (const auto& [font, error] : {std::pair{design(30), "spills out"}, {design(70, 6), "DigitsShadow.dds"}}) {
         Output refused(testsupport::freshFolder() / error);

@@ -8,12 +8,6 @@
 
 using namespace assetgen;
 
-TEST(IniText, NumbersAreShortFixedPointWithoutNegativeZero) {
-    for (auto [value, text] : {std::pair{0.53333, "0.5333"}, {1.0, "1"}, {0.19, "0.19"}, {-0.006, "-0.006"},
-                               {-0.00001, "0"}, {250.0, "250"}})
-        EXPECT_EQ(formatNumber(value), text);
-}
-
 TEST(IniText, SectionsKeysColoursAndBooleansAsTheGameReadsThem) {
     IniText ini;
     ini.section("Fonts");

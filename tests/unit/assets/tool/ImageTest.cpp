@@ -14,10 +14,8 @@ using namespace assetgen;
 
 namespace {
 
-// The texel the board shows at the middle of screen pixel (x, y) of an n x n cell. The board's
-// quad carries texture corners (1,1) top-left, (1,0) top-right, (0,0) bottom-right and (0,1)
-// bottom-left, so u = 1 - sy and v = 1 - sx across it (sx, sy from the top-left); t = 0 is the
-// first stored row.
+// The texel the board shows at the middle of screen pixel (x, y) of an n x n cell: its quad carries
+// texture corners (1,1) top-left, (1,0) top-right, (0,0) bottom-right, (0,1) bottom-left.
 const Pixel& shownAt(const Image& texture, int x, int y) {
     int n = texture.width();
     double u = 1 - (y + 0.5) / n, v = 1 - (x + 0.5) / n;

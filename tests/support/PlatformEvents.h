@@ -1,17 +1,16 @@
-// The game's window events in a few words, so that tests of every backend can list what the
-// game receives as a table of short strings.
+// The game's window events in a few words, so that tests of every backend can list what the game
+// receives as a table of short strings.
 #pragma once
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/Platform.h"
 
 namespace testsupport {
 
-// "move 3,4", "press 0 3,4", "release 2 3,4", "wheel -120", "key Escape", "key 7 shift keypad",
-// "key z ctrl repeat", "paint", "close", "destroyed", "quit 3", "focus", "blur", "minimised",
-// "restored".
+// "Escape", "7 shift keypad", "z ctrl repeat", ...
 inline std::string keyText(const platform::Event& event) {
     const char* keys[] = {"Escape", "F1", "F2", "Up", "Down", "Left", "Right", "Home", "End",
                           "Delete", "Backspace", "Enter", "", "Other"};
@@ -23,6 +22,8 @@ inline std::string keyText(const platform::Event& event) {
     return text;
 }
 
+// "move 3,4", "press 0 3,4", "release 2 3,4", "wheel -120", "key Escape", "paint", "close",
+// "destroyed", "quit 3", "focus", "blur", "minimised", "restored".
 inline std::string describe(const platform::Event& event) {
     using platform::EventType;
     const std::string at = std::to_string(event.x) + "," + std::to_string(event.y);
@@ -42,6 +43,14 @@ inline std::string describe(const platform::Event& event) {
     case EventType::Restored: return "restored";
     }
     return "?";
+}
+
+// Polls the chosen backend until its queue is empty: what the game would receive, in order.
+inline std::vector<std::string> queuedEvents() {
+    std::vector<std::string> events;
+    platform::Event event;
+    while (platform::pollEvent(event)) events.push_back(describe(event));
+    return events;
 }
 
 }  // namespace testsupport

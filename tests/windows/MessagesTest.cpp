@@ -1,7 +1,7 @@
 // Which window messages become which game events.
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <tuple>
 
 #include "platform/win32/Win32.h"
 #include "tests/support/PlatformEvents.h"
@@ -13,12 +13,8 @@ LPARAM at(int x, int y) { return static_cast<LPARAM>(MAKELONG(static_cast<WORD>(
 }  // namespace
 
 TEST(Win32Messages, TranslationGivesTheGameItsEvents) {
-    const struct Row {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        const char* expected;  // testsupport::describe, or "-" for a message the game never sees
-    } rows[] = {
+    // The message, its parameters, and what the game receives (testsupport::describe; "-": nothing).
+    const std::tuple<UINT, WPARAM, LPARAM, const char*> rows[] = {
         {WM_MOUSEMOVE, 0, at(-3, 700), "move -3,700"},  // signed client positions
         {WM_LBUTTONDOWN, MK_LBUTTON, at(799, 599), "press 0 799,599"},
         {WM_MBUTTONDOWN, MK_LBUTTON, at(799, 599), "press 1 799,599"},
@@ -51,9 +47,9 @@ TEST(Win32Messages, TranslationGivesTheGameItsEvents) {
         {WM_KEYUP, VK_ESCAPE, 0, "-"},
         {WM_MOUSEHWHEEL, MAKEWPARAM(0, 120), 0, "-"},
     };
-    for (size_t i = 0; i < std::size(rows); ++i) {
+    for (const auto& [message, wParam, lParam, expected] : rows) {
         platform::Event event;
-        bool translated = platform::win32::translateMessage(rows[i].message, rows[i].wParam, rows[i].lParam, event);
-        EXPECT_EQ(translated ? testsupport::describe(event) : "-", rows[i].expected) << "row " << i;
+        bool translated = platform::win32::translateMessage(message, wParam, lParam, event);
+        EXPECT_EQ(translated ? testsupport::describe(event) : "-", expected) << "message " << message << " " << wParam;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/Animator.h"
 
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -21,10 +22,8 @@ protected:
 
     static Animator moving(float from, float to, float speed, bool pingPong = false) {
         Animator a;
-        a.from = from;
-        a.to = to;
-        a.speed = speed;
-        a.pingPong = pingPong;
+        a.value = 0.7f;  // restart starts from `from`, whatever the value was
+        a.from = from, a.to = to, a.speed = speed, a.pingPong = pingPong;
         a.restart();
         return a;
     }
@@ -32,21 +31,23 @@ protected:
 
 }  // namespace
 
+// Each row: the animator, the advances made (0 also while paused), what it holds after them.
 TEST_F(AnimatorTest, MovesLinearlyAndStopsOrTurnsAtTheTarget) {
     const struct Row {
         float from, to, speed;
         bool pingPong;
         std::vector<uint32_t> steps;
-        float value;
+        float value, nextFrom, nextSpeed;
         bool active;
     } rows[] = {
-        {0, 1, 0.001f, false, {400}, 0.4f, true},
-        {0, 1, 0.001f, false, {400, 700}, 1.0f, false},  // 1.1 would overshoot
-        {1, 0, -0.002f, false, {600}, 0.0f, false},
-        {2, 1, 0.004f, false, {0}, 1.0f, false},   // already past: the first advance snaps
-        {0, 1, 0.0f, false, {10}, 1.0f, false},    // speed 0 counts as moving down
-        {0, 1, 0.001f, true, {1500}, 1.0f, true},  // turns; the surplus time is dropped
-        {0, 1, 0.001f, true, {1500, 250}, 0.75f, true},
+        {0, 1, 0.001f, false, {}, 0.0f, 0, 0.001f, true},
+        {0, 1, 0.001f, false, {400}, 0.4f, 0, 0.001f, true},
+        {0, 1, 0.001f, false, {400, 700}, 1.0f, 0, 0.001f, false},  // 1.1 would overshoot
+        {1, 0, -0.002f, false, {600}, 0.0f, 1, -0.002f, false},
+        {2, 1, 0.004f, false, {0}, 1.0f, 2, 0.004f, false},      // already past: the first advance snaps
+        {0, 1, 0.0f, false, {10}, 1.0f, 0, 0.0f, false},         // speed 0 counts as moving down
+        {0, 1, 0.001f, true, {1500}, 1.0f, 1, -0.001f, true},    // turns; the surplus time is dropped
+        {0, 1, 0.001f, true, {1500, 250}, 0.75f, 1, -0.001f, true},
     };
     for (const Row& row : rows) {
         Animator a = moving(row.from, row.to, row.speed, row.pingPong);
@@ -59,30 +60,19 @@ TEST_F(AnimatorTest, MovesLinearlyAndStopsOrTurnsAtTheTarget) {
         EXPECT_FLOAT_EQ(a.value, row.value);
         EXPECT_EQ(a.active, row.active);
         EXPECT_EQ(a.lastTick, 5000u + total);
+        EXPECT_FLOAT_EQ(a.from, row.nextFrom);
+        EXPECT_FLOAT_EQ(a.speed, row.nextSpeed);
     }
-    Animator turned = moving(0.0f, 1.0f, 0.001f, true);
-    turned.advance(1500);
-    EXPECT_FLOAT_EQ(turned.from, 1.0f);
-    EXPECT_FLOAT_EQ(turned.to, 0.0f);
-    EXPECT_FLOAT_EQ(turned.speed, -0.001f);
 }
 
-TEST_F(AnimatorTest, RestartStartsFromTheCurrentTickAndAPauseKeepsItsTime) {
-    Animator a;
-    EXPECT_FALSE(a.active);
-    a.value = 0.7f;
-    a.from = 0.2f;
-    a.restart();
-    EXPECT_TRUE(a.active);
-    EXPECT_FLOAT_EQ(a.value, 0.2f);
-    EXPECT_EQ(a.lastTick, 5000u);
-
+// An inactive advance changes nothing, so a paused owner receives the whole interval on its next
+// active advance.
+TEST_F(AnimatorTest, APauseKeepsItsTime) {
+    EXPECT_FALSE(Animator().active);
     Animator paused = moving(0.0f, 1.0f, 0.001f);
     paused.active = false;
     EXPECT_EQ(paused.advance(700), 700u);
-    EXPECT_FLOAT_EQ(paused.value, 0.0f);
-    EXPECT_EQ(paused.lastTick, 5000u);
-    // A paused owner receives the whole interval on its next active advance.
+    EXPECT_EQ(std::make_pair(paused.value, paused.lastTick), std::make_pair(0.0f, 5000u));
     paused.active = true;
     fakeTick = 5900;
     paused.advance(fakeTick - paused.lastTick);

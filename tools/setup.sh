@@ -14,7 +14,7 @@ PACKAGES=(
 # compiler, the Windows cross-build and Wine.
 TEST_PACKAGES=(
   libegl-mesa0 libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
 )

@@ -109,10 +109,12 @@ void writePanelIcons(Output& output) {
     output.writeDds("Data/Down.dds", arrowIcon(+1), Tinting::Mask);
 }
 
-// A slate tile holding a 2 x 2 corner of a board: a clue cell and three digits.
-void writeWindowIcon(Output& output, const FontFaces& faces) {
-    Canvas canvas(64, 64);
-    cairo_t* cr = canvas.cr();
+namespace {
+
+// A slate tile holding a 2 x 2 corner of a board: a clue cell and three digits, drawn on a 64-unit
+// square at any size.
+void drawWindowIcon(cairo_t* cr, const FontFaces& faces, int pixels) {
+    cairo_scale(cr, pixels / 64.0, pixels / 64.0);
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, 64);
     cairo_pattern_add_color_stop_rgb(gradient, 0, 0.33, 0.42, 0.55);
     cairo_pattern_add_color_stop_rgb(gradient, 1, 0.20, 0.26, 0.35);
@@ -130,7 +132,24 @@ void writeWindowIcon(Output& output, const FontFaces& faces) {
     iconCell(cr, faces, origin + side + gap, origin, side, "9");
     iconCell(cr, faces, origin, origin + side + gap, side, "7");
     iconCell(cr, faces, origin + side + gap, origin + side + gap, side, "3");
+}
+
+}  // namespace
+
+void writeWindowIcon(Output& output, const FontFaces& faces) {
+    Canvas canvas(64, 64);
+    drawWindowIcon(canvas.cr(), faces, 64);
     output.writeBmp("Data/Icon.bmp", canvas.toImage());
+}
+
+bool writeThemeIcons(const FontFaces& faces, const std::string& folder) {
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+        Canvas canvas(side, side);
+        drawWindowIcon(canvas.cr(), faces, side);
+        std::string file = folder + "/tallix-free-" + std::to_string(side) + ".png";
+        if (cairo_surface_write_to_png(canvas.surface(), file.c_str()) != CAIRO_STATUS_SUCCESS) return false;
+    }
+    return true;
 }
 
 }  // namespace assetgen

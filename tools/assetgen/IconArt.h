@@ -1,5 +1,8 @@
-// The panel's icons (Data/Zoom.dds, Move.dds, Up.dds, Down.dds) and the window icon Data/Icon.bmp.
+// The panel's icons (Data/Zoom.dds, Move.dds, Up.dds, Down.dds), the window icon Data/Icon.bmp
+// and the same icon for desktop themes.
 #pragma once
+
+#include <string>
 
 #include "FontFaces.h"
 #include "Output.h"
@@ -8,5 +11,7 @@ namespace assetgen {
 
 void writePanelIcons(Output& output);
 void writeWindowIcon(Output& output, const FontFaces& faces);
+// The same icon for desktop themes: tallix-free-<side>.png for sides 16 to 256 in `folder`.
+bool writeThemeIcons(const FontFaces& faces, const std::string& folder);
 
 }  // namespace assetgen

@@ -1,7 +1,9 @@
-// assetgen OUTPUT_DIR [PREVIEW_DIR]: draws every image of the game and writes OUTPUT_DIR/Data with
-// the INI files that describe them, plus previews for people (contact-sheet.png, board-mockup.png,
-// screens-mockup.png) in PREVIEW_DIR when it is given: they stay out of the game folder. The same source always gives the same bytes: nothing depends on
-// the time, the environment or the machine's font configuration.
+// assetgen OUTPUT_DIR [PREVIEW_DIR [ICON_DIR]]: draws every image of the game and writes
+// OUTPUT_DIR/Data with the INI files that describe them, plus previews for people
+// (contact-sheet.png, board-mockup.png, screens-mockup.png) in PREVIEW_DIR and the desktop icon in
+// its theme sizes in ICON_DIR, when given: they stay out of the game folder. The same source always
+// gives the same bytes: nothing depends on the time, the environment or the machine's font
+// configuration.
 #include <cstdio>
 #include <string>
 
@@ -37,8 +39,8 @@ void writePreviews(Output& output, const FontFaces& faces, const MainFontInfo& m
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR [PREVIEW_DIR]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR [PREVIEW_DIR [ICON_DIR]]\n");
         return 2;
     }
     FontFaces faces;
@@ -54,7 +56,8 @@ int main(int argc, char** argv) {
     writePanelIcons(output);
     writeBackdrop(output);
     writeWindowIcon(output, faces);
-    if (argc == 3) writePreviews(output, faces, mainFont, argv[2]);
+    if (argc >= 3) writePreviews(output, faces, mainFont, argv[2]);
+    if (argc == 4 && !writeThemeIcons(faces, argv[3])) output.fail(std::string("cannot write the icons in ") + argv[3]);
     for (const std::string& error : output.errors()) std::fprintf(stderr, "assetgen: %s\n", error.c_str());
     return output.errors().empty() ? 0 : 1;
 }

@@ -27,3 +27,13 @@ bool isAbsolute(const std::wstring& path);
 bool sameFileName(const std::wstring& a, const std::wstring& b);  // as the system compares names
 
 }  // namespace platform::os
+
+namespace platform {
+
+// For services that open files by name themselves (Windows' profile functions): the file a read
+// of `path` takes (the per-user copy when there is one) and the file a write replaces (the
+// per-user one, its folder made, while the per-user folder is in use). Files.cpp.
+std::wstring readingPath(const std::wstring& path);
+std::wstring writingPath(const std::wstring& path);
+
+}  // namespace platform

@@ -51,6 +51,18 @@ bool hasData(const std::wstring& folder) { return !folder.empty() && os::isFolde
 
 }  // namespace
 
+std::wstring readingPath(const std::wstring& path) {
+    std::wstring twin;
+    return userTwin(path, twin) && os::isFile(twin) ? twin : path;
+}
+
+std::wstring writingPath(const std::wstring& path) {
+    std::wstring twin;
+    if (!userTwin(path, twin)) return path;
+    os::makeFolders(folderPart(twin));
+    return twin;
+}
+
 bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
     std::wstring twin;
     if (userTwin(path, twin) && os::isFile(twin)) return os::readFile(twin, bytes);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The native Windows build under Wine: cross-compiles tallix.exe and windows_tests.exe into
-# build-win, then inside its own Xvfb runs the tests and plays: a digit typed into the first level
-# and Esc; full screen on a screen without that mode, and Alt+F4. Needs the host build's game folder
+# build-win and packs the Windows zip, then inside its own Xvfb runs the tests and plays the game
+# unpacked from the zip: a digit typed into the first level and Esc; full screen on a screen
+# without that mode, and Alt+F4. Needs the host build's game folder
 # ($TALLIX_GAME_DIR) and g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
 # xvfb xauth xdotool imagemagick. Every step runs under timeout -s KILL inside TALLIX_WIN_SECONDS
 # (the caller's bound, 420 in ./test); no Wine process of the script's prefix outlives it.
@@ -34,8 +35,10 @@ cross_build() {
   [ -f /usr/src/googletest/googletest/src/gtest-all.cc ] || fail "no GoogleTest source (package googletest)"
   [ -f "$TALLIX_GAME_DIR/Data/Icon.bmp" ] || fail "no game folder at $TALLIX_GAME_DIR: build the game first"
   limit 120 cmake -S "$ROOT_DIR" -B "$WIN_BUILD" -G Ninja >/dev/null \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT_DIR/cmake/mingw-w64-x86_64.cmake" -DTALLIX_ICON_BMP="$TALLIX_GAME_DIR/Data/Icon.bmp"
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT_DIR/cmake/mingw-w64-x86_64.cmake" -DTALLIX_ICON_BMP="$TALLIX_GAME_DIR/Data/Icon.bmp" \
+    -DTALLIX_DATA_DIR="$TALLIX_GAME_DIR/Data"
   limit 400 cmake --build "$WIN_BUILD" -j "$(nproc)"
+  (cd "$WIN_BUILD" && rm -f tallix-free-*-windows.zip && limit 60 cpack -G ZIP >/dev/null) || fail "cpack made no zip"
   limit 120 cmake -S "$ROOT_DIR/tests/windows" -B "$WIN_BUILD/tests" -G Ninja >/dev/null \
     -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER="$CROSS_CXX" -DTALLIX_CORE="$WIN_BUILD/libtallix_core.a"
   limit 400 cmake --build "$WIN_BUILD/tests" -j "$(nproc)"
@@ -54,12 +57,13 @@ stop_wine_processes() {
   done
 }
 
-# $dir: a fresh working directory (new_workdir) with the Windows game in it, removed at the end.
+# $dir: a fresh copy of the game unpacked from the zip, removed at the end.
 WORKDIRS=()
 windows_workdir() {
-  dir=$(new_workdir)
+  dir=$(mktemp -d /tmp/tallix-win-game.XXXXXX)
   WORKDIRS+=("$dir")
-  cp "$WIN_BUILD/tallix.exe" "$dir/"
+  cp -r "$TALLIX_WIN_GAME"/. "$dir/"
+  [ -f "$dir/tallix.exe" ] && [ -f "$dir/ReadMe.txt" ] && [ -d "$dir/Data/Levels" ] || fail "the zip lacks the game, its read-me or its Data"
 }
 
 # start_game DIR (used by launch): the game in the background; its exit code lands in DIR/.exitcode.
@@ -157,5 +161,8 @@ note "cross build took $SECONDS s"
 WORK=$(mktemp -d /tmp/tallix-win.XXXXXX)
 export WINEPREFIX=$WORK/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'stop_wine_processes; rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/zip"
+(cd "$WORK/zip" && cmake -E tar xf "$(echo "$WIN_BUILD"/tallix-free-*-windows.zip)") || fail "cannot unpack the zip"
+export TALLIX_WIN_GAME=$(echo "$WORK"/zip/tallix-free-*-windows)
 limit 400 xvfb-run -a -s "-screen 0 800x600x24" bash "$0" --inside-xvfb
 note "all checks passed in $SECONDS s"

@@ -10,6 +10,7 @@
 // UTF-16LE with a byte-order mark or else text in the ANSI code page, so UTF-8 beyond ASCII reads
 // as other characters (the game's own files are ASCII); a value in matching quotes loses them; an
 // empty value reads as the default number rather than 0.
+#include "platform/FileSystem.h"
 #include "platform/win32/Win32.h"
 
 #include <algorithm>
@@ -45,12 +46,13 @@ bool writableNames(const std::wstring& section, const std::wstring& key,
     return key[0] != L';' && key[0] != L'[';
 }
 
-// The copy to edit: the file's bytes, or nothing for a file that does not exist yet. False when
+// The copy to edit, beside the file the write replaces: the bytes the game reads for `file` (the
+// per-user copy, or the game folder's), or nothing for a file that does not exist yet. False when
 // the file exists but cannot be read; rewriting it from nothing would lose everything else in it.
-bool copyBeside(const std::wstring& file, std::wstring& copy) {
+bool copyBeside(const std::wstring& file, const std::wstring& target, std::wstring& copy) {
     std::vector<uint8_t> bytes;
     if (!readWholeFile(file, bytes) && fileExists(file)) return false;
-    HANDLE handle = win32::createTemporaryBeside(file, copy);
+    HANDLE handle = win32::createTemporaryBeside(target, copy);
     if (handle == INVALID_HANDLE_VALUE) return false;
     if (win32::fillTemporary(handle, bytes.data(), bytes.size())) return true;
     win32::discardTemporary(copy);
@@ -66,23 +68,23 @@ std::wstring profileString(const std::wstring& file, const std::wstring& section
     DWORD size = static_cast<DWORD>(std::min<size_t>(bufferChars, 1u << 20));
     std::vector<wchar_t> buffer(size, L'\0');
     DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(),
-                                         buffer.data(), size, fullPath(file).c_str());
+                                         buffer.data(), size, fullPath(readingPath(file)).c_str());
     return std::wstring(buffer.data(), std::min<DWORD>(got, size - 1));
 }
 
 int profileInt(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                int fallback) {
     UINT value = GetPrivateProfileIntW(section.c_str(), key.c_str(), fallback,
-                                       fullPath(file).c_str());
+                                       fullPath(readingPath(file)).c_str());
     return static_cast<int>(value);
 }
 
 bool writeProfileString(const std::wstring& file, const std::wstring& section,
                         const std::wstring& key, const std::wstring& value) {
     if (!writableNames(section, key, value)) return false;
-    const std::wstring target = fullPath(file);
+    const std::wstring target = fullPath(writingPath(file));
     std::wstring copy;
-    if (!copyBeside(target, copy)) return false;
+    if (!copyBeside(file, target, copy)) return false;
     BOOL written = WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(),
                                               copy.c_str());
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // no cached copy left

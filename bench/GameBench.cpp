@@ -151,7 +151,8 @@ void BM_ChooserFrameWhileMaking(benchmark::State& state) {
     CLevelMaker maker;
     uint64_t seed = 1;
     for (auto _ : state) {
-        if (maker.poll() != CLevelMaker::State::Working) maker.start(newPuzzleOptions(2, 5, seed++));
+        if (maker.poll() != CLevelMaker::State::Working)
+            maker.start(newPuzzleOptions(2, 5, seed++), platform::lowerThisThreadPriority);
         bench::beginFrame();
         game.draw();
         bench::endFrame();

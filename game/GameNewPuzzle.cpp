@@ -33,7 +33,8 @@ void CGame::chooseDifficulty(int difficulty) {
 
 void CGame::makePuzzle() {
     if (!levelMaker_) levelMaker_ = std::make_unique<CLevelMaker>();
-    levelMaker_->start(newPuzzleOptions(newPuzzleSize, newPuzzleDifficulty, platform::tickCount()));
+    levelMaker_->start(newPuzzleOptions(newPuzzleSize, newPuzzleDifficulty, platform::tickCount()),
+                       platform::lowerThisThreadPriority);
     std::string size = puzzleSizes[size_t(usableIndex(newPuzzleSize, puzzleSizes.size()))].name;
     std::string difficulty = difficultyNames[size_t(usableIndex(newPuzzleDifficulty - 1, difficultyNames.size()))];
     ui->showMaking("Making a " + size + ", " + difficulty + " puzzle");

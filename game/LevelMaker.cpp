@@ -7,7 +7,7 @@ CLevelMaker::~CLevelMaker() {
     if (worker_.joinable()) worker_.join();
 }
 
-void CLevelMaker::start(levels::GeneratorOptions options) {
+void CLevelMaker::start(levels::GeneratorOptions options, void (*onStart)()) {
     stop_ = true;
     if (worker_.joinable()) worker_.join();
     stop_ = false;
@@ -15,7 +15,8 @@ void CLevelMaker::start(levels::GeneratorOptions options) {
     cancelled_ = false;
     succeeded_ = false;
     options.stop = &stop_;
-    worker_ = std::thread([this, options = std::move(options)] {
+    worker_ = std::thread([this, options = std::move(options), onStart] {
+        if (onStart) onStart();
         succeeded_ = levels::generateLevel(options, result_);
         ended_.store(true, std::memory_order_release);
     });

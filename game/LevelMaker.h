@@ -17,8 +17,9 @@ public:
     CLevelMaker(const CLevelMaker&) = delete;
     CLevelMaker& operator=(const CLevelMaker&) = delete;
 
-    // Starts making a level; a job still running is stopped (and waited for) first.
-    void start(levels::GeneratorOptions options);
+    // Starts making a level; a job still running is stopped (and waited for) first. `onStart`,
+    // when given, runs first on the worker thread (the game lowers its priority there).
+    void start(levels::GeneratorOptions options, void (*onStart)() = nullptr);
     // Asks the job to give up; it ends on its own, its result is never handed out.
     void cancel();
     // Idle, Working, Done (take the level) or Failed (no level for these options). A cancelled

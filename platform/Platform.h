@@ -6,7 +6,7 @@
 // tests and tools (no window, scripted events, a fake clock). Files and profile strings are the
 // same in every backend.
 //
-// Sections: backend choice | window and GL context | events | clocks | cursor | shell | files |
+// Sections: backend choice | window and GL context | events | clocks | cursor | threads | shell | files |
 // profile strings | text
 #pragma once
 
@@ -90,6 +90,11 @@ void overrideClocks(ClockSource tick, ClockSource multimedia);  // tests; null r
 bool getCursorPos(int& x, int& y);  // screen pixels
 void setCursorPos(int x, int y);
 int showCursor(bool show);          // display counter as on Win32: +1 or -1, visible while >= 0
+
+// ---- threads ----------------------------------------------------------------------------------
+// The calling thread yields to the others when they want the processor: background work (making a
+// level) must never slow the frames.
+void lowerThisThreadPriority();
 
 // ---- shell ------------------------------------------------------------------------------------
 void openExternal(const std::string& target);  // URL or mailto link; never waits for the program

@@ -13,8 +13,7 @@ protected:
     fs::path savedGame() const { return levels() / "Level01.gsv"; }
     fs::path settings() const { return folder / "Settings.ini"; }
     void enterDigit() { enter(playable(board(), 1, 1), 5); }
-    // The game ends (and writes what it writes at exit).
-    void quit() { game.reset(); }
+    void quit() { game.reset(); }  // the game ends, writing what it writes at exit
 };
 
 // A board with a saved game asks at once whether to load it; CANCEL keeps the file until the next
@@ -44,8 +43,7 @@ TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
     quit();
     Bytes bytes = readBytes(savedGame());
     ASSERT_EQ(bytes.size(), 18u + 4u * 13u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), bytesOf("GRD1BS"));
-    EXPECT_EQ(bytes[14] | bytes[15] << 8, 4200);
+    EXPECT_EQ(bytes[14] | bytes[15] << 8, 4200);  // the time, after the header and the size
 }
 
 // Neither a board without entries nor a game left from the menu writes one at exit.
@@ -103,9 +101,7 @@ TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntry) {
     EXPECT_EQ(game->panel->viewIndex, 0);
     EXPECT_EQ(game->currentStyle()->name(), L"Classic");
     quit();
-    std::string text = readText(settings());
-    EXPECT_NE(text.find("VisualStyle=0"), std::string::npos);
-    EXPECT_NE(text.find("ViewStyle=0"), std::string::npos);
+    for (const char* line : {"VisualStyle=0", "ViewStyle=0"}) EXPECT_NE(readText(settings()).find(line), std::string::npos);
 }
 
 // With no style at all every screen still draws (the boards untextured).

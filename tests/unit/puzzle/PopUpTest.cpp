@@ -33,10 +33,7 @@ protected:
         popUp.placeItems(popUp.advanceScale());
     }
     void moveOut(PPopUp& popUp, float d) { popUp.mouseMove(cx + d, cy); }  // straight to the right
-    void pressAt(PPopUp& popUp, float x, float y, int button) {
-        popUp.mouseMove(x, y);
-        popUp.buttonDown(x, y, button);
-    }
+    void pressAt(PPopUp& popUp, float x, float y, int button) { popUp.mouseMove(x, y), popUp.buttonDown(x, y, button); }
 
     const float cx = 0.5f, cy = 0.4f;
     PCellHeader clue{9, 0};
@@ -147,6 +144,8 @@ TEST_F(PopUpTest, KeypadHoverFollowsTheThreeByThreeGrid) {
     EXPECT_EQ(cell.marks, Marks{});
 }
 
+// In mark mode left toggles a mark, middle writes the digit, right closes; digit mode shows no marks
+// and writes the item hovered at opening (5 of the keypad).
 TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     cell.marks[1] = true;
     openFinished(keypad, true);
@@ -170,14 +169,13 @@ TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     EXPECT_FALSE(keypad.isOpen());
     EXPECT_EQ(cell.value, 4);
     EXPECT_FALSE(cell.marks[3]);
-}
 
-TEST_F(PopUpTest, DigitModeShowsNoMarks) {
     cell.marks.fill(true);
     keypad.openAt(&cell, cx, cy, false);
     for (const auto& item : keypad.items()) EXPECT_FALSE(item.marked);
-    keypad.buttonDown(cx, cy, 0);  // item 5 hovered at opening: digit mode writes it
+    keypad.buttonDown(cx, cy, 0);
     EXPECT_EQ(cell.value, 5);
 }
+
 
 }  // namespace

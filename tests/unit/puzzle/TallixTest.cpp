@@ -1,7 +1,6 @@
-// The board model: hit tests at the edges, entries, resetting, the solved test and time text.
+// The board model: hit tests at the edges, entries, resetting and the solved test.
 #include "puzzle/Tallix.h"
 
-#include "puzzle/FormatTime.h"
 #include "tests/support/PlayFixtures.h"
 
 using namespace playtest;
@@ -70,12 +69,6 @@ TEST_F(TallixTest, SolvedWhenEveryRunAddsUp) {
     auto blocked = loadBoard("Blocked", levelFile({"5\\0 p 3\\0"}));
     enter(playable(*blocked, 1, 0), 5);
     EXPECT_FALSE(blocked->isSolved());
-}
-
-TEST(FormatTimeTest, MinutesAndSecondsWithLeadingZeros) {
-    for (auto [seconds, text] : {std::pair{0u, "00:00"}, {59u, "00:59"}, {75u, "01:15"}, {600u, "10:00"},
-                                 {3600u, "60:00"}, {6000u, "100:00"}})
-        EXPECT_EQ(formatTime(seconds), text);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The panel: fading and the hold, the selectors, the record table, the two confirmations, the drag
 // handles with the cursor they hide, and presses in the strip.
 #include <cmath>
+#include <tuple>
 
 #include "gfx/VisualStyle.h"
 #include "puzzle/PopUp.h"
@@ -33,15 +34,9 @@ protected:
         platform::setCursorPos(pixelX(x), pixelY(y));
         game->mouseMove(x, y);
     }
-    void press(float x, float y, int button = 0) {
-        pointAt(x, y);
-        game->buttonDown(x, y, button);
-    }
+    void press(float x, float y, int button = 0) { pointAt(x, y), game->buttonDown(x, y, button); }
     void release(float x, float y) { game->buttonUp(x, y, 0); }
-    void click(const uiButton& button) {
-        press(button.x + button.width / 2, button.y - button.height / 2);
-        release(button.x + button.width / 2, button.y - button.height / 2);
-    }
+    void click(const uiButton& button) { clickButton(*game, button); }
     // One move of a left drag that started on the handle at (fromX, handleY): the panel puts the
     // cursor back there, and the window system then reports the pointer on that spot.
     void dragStep(float x, float y, float fromX) {
@@ -70,30 +65,20 @@ TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
     EXPECT_FALSE(panel().fade.active);
 }
 
-// A pointer over the strip when the hold ends keeps the panel until the pointer leaves.
-TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanel) {
+// A pointer over the strip when the hold ends keeps the panel until the pointer leaves; each enter
+// and leave turns the fade round at the opacity it had reached, without a jump.
+TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanelAndFadesTurnRound) {
     pointAt(0.1f, 0.7f);
     frameAfter(5100);
     frameAfter(1000);
     EXPECT_TRUE(panel().shown);
-    pointAt(0.5f, 0.3f);
+    for (auto [x, y, milliseconds, opacity] : {std::tuple{0.5f, 0.3f, 200u, 0.6f}, {0.1f, 0.7f, 0u, 0.6f},
+                                               {0.1f, 0.7f, 100u, 0.8f}, {0.5f, 0.3f, 150u, 0.5f}}) {
+        pointAt(x, y);
+        frameAfter(milliseconds);
+        EXPECT_NEAR(fade(), opacity, 1e-4f) << x << " after " << milliseconds;
+    }
     EXPECT_FALSE(panel().shown);
-}
-
-// Each enter and leave turns the fade round at the opacity it had reached, without a jump.
-TEST_F(WidgetTest, InterruptedFadeReversesFromTheCurrentOpacity) {
-    pointAt(0.1f, 0.7f);
-    frameAfter(600);
-    pointAt(0.5f, 0.3f);
-    frameAfter(200);
-    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
-    pointAt(0.1f, 0.7f);
-    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
-    frameAfter(100);
-    EXPECT_NEAR(fade(), 0.8f, 1e-4f);
-    pointAt(0.5f, 0.3f);
-    frameAfter(150);
-    EXPECT_NEAR(fade(), 0.5f, 1e-4f);
 }
 
 // Both selectors wrap around; a new style takes the view shown. Without styles only the view moves.

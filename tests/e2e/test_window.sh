@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The window, its size and the three ways out (Esc, a close request, SIGTERM), with the display
-# settings written back.
+# settings written back. (A settings file's size and its keys kept: CApplicationTest.)
 source "$(dirname "$0")/../support/e2e.sh"
 
 client_size() { xwininfo -id "$wid" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'; }
@@ -29,15 +29,5 @@ for way in close term; do
   [ "$code" = 1 ] || fail "exit code after $way is $code, not 1"
   [ "$(ini_get "$dir/Settings.ini" System ShowFPS)" = 1 ] || fail "no ShowFPS after $way"
 done
-
-# A 640 x 480 settings file sizes the client area, and those keys are not rewritten.
-dir=$(new_workdir)
-printf '[System]\r\nWidth=640\r\nHeight=480\r\n' >"$dir/Settings.ini"
-launch
-[ "$(client_size)" = "640x480" ] || fail "client area is $(client_size), not 640x480"
-quit
-head -n 3 "$dir/Settings.ini" | cmp -s - <(printf '[System]\r\nWidth=640\r\nHeight=480\r\n') \
-  || fail "the Width and Height lines were rewritten"
-[ "$(ini_get "$dir/Settings.ini" System WaitForVSynch)" = 0 ] || fail "WaitForVSynch missing"
 
 echo "window: all checks passed"

@@ -39,15 +39,10 @@ TEST(Grader, HarderLevelsNeedTheirTechniqueAndReasoningAgreesWithTheSolver) {
         const SolveResult solved = CSolver(model).solve(2);
         ASSERT_EQ(solved.solutions, 1);
         EXPECT_EQ(full.domains, solved.first) << difficulty;
+        if (wanted != Technique::lookahead) continue;
+        Domains domains = model.start;  // lookahead finishes what the exact rule leaves
+        EXPECT_TRUE(settleWithLookahead(model, domains));
+        EXPECT_EQ(domains, solved.first);
+        EXPECT_GT(full.steps[4], 0);
     }
-}
-
-TEST(Grader, LookaheadFinishesWhatTheExactRuleLeaves) {
-    GeneratedLevel level;
-    ASSERT_TRUE(generateLevel({8, 8, 5, 7, 0}, level));
-    const SolverModel model = buildModel(level.grid);
-    Domains domains = model.start;
-    EXPECT_TRUE(settleWithLookahead(model, domains));
-    EXPECT_EQ(domains, CSolver(model).solve().first);
-    EXPECT_GT(gradeLevel(model).steps[4], 0);
 }

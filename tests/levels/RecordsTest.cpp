@@ -16,7 +16,9 @@ MedalLimits limits(double score, int playable) {
 
 }  // namespace
 
-TEST(Records, LimitsAscendAndGrowWithWork) {
+// Limits ascend and grow with work. The file reads back through the profile service; written
+// again, it holds only the new list; names that cannot be sections are refused.
+TEST(Records, LimitsAscendAndTheFileReadsBack) {
     const MedalLimits small = limits(10, 9), large = limits(400, 140);
     for (const MedalLimits& l : {small, large}) {
         EXPECT_GT(l.gold, 0);
@@ -26,11 +28,7 @@ TEST(Records, LimitsAscendAndGrowWithWork) {
     }
     EXPECT_LT(small.gold, large.gold);
     EXPECT_LT(limits(100, 50).gold, limits(200, 50).gold);
-}
 
-// Read back through the profile service; written again, the file holds only the new list. Names
-// that cannot be sections are refused.
-TEST(Records, WrittenFileReadsBackAndBadNamesAreRefused) {
     const std::wstring path = testsupport::wide(testsupport::freshFolder() / "Recs.ini");
     auto read = [&](const wchar_t* level, const wchar_t* key) { return platform::profileInt(path, level, key, 0); };
     ASSERT_TRUE(writeRecords(path, {{L"01 Warm Up", {30, 45, 75}}, {L"02 Steps", {60, 90, 150}}}));
@@ -43,3 +41,4 @@ TEST(Records, WrittenFileReadsBackAndBadNamesAreRefused) {
     EXPECT_FALSE(writeRecords(path, {{L"bad]name", {30, 45, 75}}}));
     EXPECT_FALSE(writeRecords(path, {{L"", {30, 45, 75}}}));
 }
+

@@ -62,7 +62,8 @@ TEST_F(BackdropTest, DefaultsCycleThroughThreeWhitesAndCyclingOffStaysWhite) {
 }
 
 // Missing sections and keys give white, values above 255 pass through, a huge count is bounded.
-TEST_F(BackdropTest, ColourFileGivesTheListAfterTheThreeWhites) {
+// One colour joins the three whites at every position over a few seeds.
+TEST_F(BackdropTest, ColourFileGivesTheListAfterTheThreeWhitesShuffled) {
     writeColours("count=4\n[color0]\nr=51\ng=102\nb=0\n[color2]\nr=510\n");
     Backdrop backdrop(5);
     backdrop.loadCycle();
@@ -75,34 +76,23 @@ TEST_F(BackdropTest, ColourFileGivesTheListAfterTheThreeWhites) {
     writeColours("count=2000000000\n");
     backdrop.loadCycle();
     EXPECT_EQ(backdrop.colours.size(), size_t(3 + Backdrop::maxColours));
-}
 
-// One colour joins the three whites at every position over a few seeds; the random numbers behind
-// the shuffle combine two draws for ranges above fifteen bits.
-TEST_F(BackdropTest, ShuffleReachesEveryPosition) {
     writeColours("count=1\n[color0]\nr=0\ng=0\nb=255\n");
     std::set<size_t> positions;
     for (uint32_t seed = 0; seed < 40; ++seed) {
-        Backdrop backdrop(seed);
-        backdrop.loadCycle();
-        ASSERT_EQ(backdrop.colours.size(), 4u);
-        EXPECT_EQ(std::count(backdrop.colours.begin(), backdrop.colours.end(), white), 3);
-        positions.insert(size_t(std::find(backdrop.colours.begin(), backdrop.colours.end(),
-                                          BackdropColour{0.0f, 0.0f, 1.0f}) - backdrop.colours.begin()));
+        Backdrop shuffled(seed);
+        shuffled.loadCycle();
+        const auto& list = shuffled.colours;
+        ASSERT_EQ(list.size(), 4u);
+        EXPECT_EQ(std::count(list.begin(), list.end(), white), 3);
+        positions.insert(size_t(std::find(list.begin(), list.end(), BackdropColour{0.0f, 0.0f, 1.0f}) - list.begin()));
     }
     EXPECT_EQ(positions, (std::set<size_t>{0, 1, 2, 3}));
-
-    BackdropRandom random(11);
-    uint32_t largest = 0;
-    for (int i = 0; i < 2000; ++i) largest = std::max(largest, random.below(1u << 20));
-    EXPECT_LT(largest, 1u << 20);
-    EXPECT_GT(largest, BackdropRandom::max);
-    EXPECT_EQ(random.below(0), 0u);
-    EXPECT_EQ(random.below(1), 0u);
 }
 
-// Hold 1 s, glide 500 ms: the first change comes after the hold and aims at the second entry.
-TEST_F(BackdropTest, FirstChangeGlidesToTheSecondEntry) {
+// Hold 1 s, glide 500 ms: the first change comes after the hold and aims at the second entry. Hold
+// 1 s, glide 10 s: the second change starts where the first glide had got to.
+TEST_F(BackdropTest, GlidesStartAfterTheHoldFromTheColourReached) {
     const BackdropColour grey{0.5f, 0.5f, 0.5f};
     Backdrop backdrop = cycling({red, grey, white}, "0.002");
     run(backdrop, 990);
@@ -117,11 +107,8 @@ TEST_F(BackdropTest, FirstChangeGlidesToTheSecondEntry) {
     run(backdrop, 2000);  // changes at 2 s (white) and 3 s (back to the first entry), glide done
     EXPECT_EQ(backdrop.colourIndex, 0);
     expectTint(backdrop, red);
-}
 
-// Hold 1 s, glide 10 s: the second change starts where the first glide had got to.
-TEST_F(BackdropTest, AGlideLongerThanTheHoldHandsOverItsIntermediateColour) {
-    Backdrop backdrop = cycling({white, {0.0f, 0.0f, 0.0f}, red}, "0.0001");
+    backdrop = cycling({white, {0.0f, 0.0f, 0.0f}, red}, "0.0001");
     run(backdrop, 1000);
     ASSERT_EQ(backdrop.colourIndex, 1);
     run(backdrop, 1000);  // 10 % of the way to black, then the next change aims at red
@@ -134,7 +121,8 @@ TEST_F(BackdropTest, AGlideLongerThanTheHoldHandsOverItsIntermediateColour) {
     EXPECT_LT(backdrop.tint[1], 0.9f);
 }
 
-TEST_F(BackdropTest, EqualNeighboursChangeNothingVisible) {
+// Equal neighbours change nothing visible; a speed of zero or less changes the tint at once.
+TEST_F(BackdropTest, EqualNeighboursAndSpeedsOfZeroOrLessMakeNoGlide) {
     const BackdropColour sand{0.8f, 0.7f, 0.5f};
     Backdrop backdrop = cycling({sand, sand, sand}, "0.002");
     backdrop.red.value = sand[0];
@@ -145,18 +133,16 @@ TEST_F(BackdropTest, EqualNeighboursChangeNothingVisible) {
         ASSERT_EQ(backdrop.tint, sand) << "frame " << frame;
     }
     EXPECT_EQ(backdrop.colourIndex, 0);  // three changes went by
-}
 
-TEST_F(BackdropTest, ASpeedOfZeroOrLessChangesTheTintAtOnce) {
     const BackdropColour teal{0.0f, 0.5f, 0.5f};
     for (const char* speed : {"0", "-0.5"}) {
         SCOPED_TRACE(speed);
-        Backdrop backdrop = cycling({white, teal}, speed);
-        run(backdrop, 1000);
-        ASSERT_EQ(backdrop.colourIndex, 1);
-        EXPECT_EQ(backdrop.tint, teal);
-        run(backdrop, 1000);
-        EXPECT_EQ(backdrop.tint, white);
+        Backdrop instant = cycling({white, teal}, speed);
+        run(instant, 1000);
+        ASSERT_EQ(instant.colourIndex, 1);
+        EXPECT_EQ(instant.tint, teal);
+        run(instant, 1000);
+        EXPECT_EQ(instant.tint, white);
     }
 }
 

@@ -31,8 +31,9 @@ TEST_F(CGameKeysTest, TheBoxIsAnsweredFromTheKeyboard) {
 }
 
 // A pause counts the play time up to its start and none of it; any key or click ends it and does
-// nothing else, not even the click's release over "Retire".
-TEST_F(CGameKeysTest, PauseStopsTheClockUntilAnyKeyOrClick) {
+// nothing else, not even the click's release over "Retire". The window's activity as the shell
+// reports it: focus lost or minimised stops the clock until the window has both back.
+TEST_F(CGameKeysTest, PauseAndAnInactiveWindowStopTheClock) {
     play();
     frameAfter(*game, 1000);
     platform::null::advanceTime(400);
@@ -45,24 +46,11 @@ TEST_F(CGameKeysTest, PauseStopsTheClockUntilAnyKeyOrClick) {
     frameAfter(*game, 100);
     EXPECT_EQ(board().elapsed, 1500u);
 
-    game->panel->mouseMove(0.5f, 0.7f);
-    click(*game, game->panel->pauseButton.x + 0.01f, game->panel->pauseButton.y - 0.01f);
-    ASSERT_TRUE(game->isPaused());
-    clickButton(*game, *game->ui->pageGame[0]);  // Retire
-    EXPECT_FALSE(game->isPaused());
-    EXPECT_EQ(game->screen, GameScreen::Playing);
-}
-
-// The window's activity as the shell reports it: focus lost or minimised stops the clock until
-// the window has both the focus and its size back.
-TEST_F(CGameKeysTest, AnInactiveWindowStopsTheClock) {
-    play();
     auto report = [this](platform::EventType type) {
         platform::Event event;
         event.type = type;
         WindowProc(event, game.get());
     };
-    frameAfter(*game, 1000);
     platform::null::advanceTime(300);
     report(platform::EventType::FocusLost);
     frameAfter(*game, 4000);
@@ -71,7 +59,14 @@ TEST_F(CGameKeysTest, AnInactiveWindowStopsTheClock) {
     frameAfter(*game, 4000);  // still minimised
     report(platform::EventType::Restored);
     frameAfter(*game, 200);
-    EXPECT_EQ(board().elapsed, 1500u);
+    EXPECT_EQ(board().elapsed, 2000u);
+
+    game->panel->mouseMove(0.5f, 0.7f);
+    click(*game, game->panel->pauseButton.x + 0.01f, game->panel->pauseButton.y - 0.01f);
+    ASSERT_TRUE(game->isPaused());
+    clickButton(*game, *game->ui->pageGame[0]);  // Retire
+    EXPECT_FALSE(game->isPaused());
+    EXPECT_EQ(game->screen, GameScreen::Playing);
 }
 
 // H opens the help page on any screen, as does "How to play"; it stops the clock while playing,

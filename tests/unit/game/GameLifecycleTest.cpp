@@ -36,6 +36,8 @@ TEST_F(CGameLifecycleTest, RetireSavesOnlyABoardWithEntries) {
     EXPECT_TRUE(board().savedGameExists);  // the card shows "Saved"
 }
 
+// Exit while playing writes the saved game with its time; neither a board without entries nor a
+// game left from the menu writes one.
 TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
     play();
     enterDigit();
@@ -44,10 +46,8 @@ TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
     Bytes bytes = readBytes(savedGame());
     ASSERT_EQ(bytes.size(), 18u + 4u * 13u);
     EXPECT_EQ(bytes[14] | bytes[15] << 8, 4200);  // the time, after the header and the size
-}
 
-// Neither a board without entries nor a game left from the menu writes one at exit.
-TEST_F(CGameLifecycleTest, ExitWithoutEntriesOrFromTheMenuWritesNone) {
+    fs::remove(savedGame());
     play();
     quit();
     play();
@@ -94,7 +94,9 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     EXPECT_FLOAT_EQ(game->currentStyle()->unusedCellColour()[3], 1.0f);
 }
 
-TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntry) {
+// Out-of-range settings fall back to the first style and view, and are written back so. With no
+// style at all every screen still draws (the boards untextured).
+TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntryOrNone) {
     writeText(settings(), "[GameSettings]\nVisualStyle=7\nViewStyle=-1\n");
     start(0, "Count=2\n0=Classic\n1=Night\n").draw();
     EXPECT_EQ(game->visualStyle, 0);
@@ -102,10 +104,7 @@ TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntry) {
     EXPECT_EQ(game->currentStyle()->name(), L"Classic");
     quit();
     for (const char* line : {"VisualStyle=0", "ViewStyle=0"}) EXPECT_NE(readText(settings()).find(line), std::string::npos);
-}
 
-// With no style at all every screen still draws (the boards untextured).
-TEST_F(CGameLifecycleTest, EmptyStyleCatalogueRunsWithoutAStyle) {
     writeText(settings(), "[GameSettings]\nVisualStyle=3\n");
     start(2, "Count=2\n");
     EXPECT_EQ(game->currentStyle(), nullptr);

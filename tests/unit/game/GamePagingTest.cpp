@@ -71,8 +71,9 @@ TEST_F(CGamePagingTest, WheelTurnsPagesWithinTheCatalogue) {
     }
 }
 
-// Without a Data folder there are no levels and no styles, and every screen still works.
-TEST_F(CGamePagingTest, NoDataFolderStillGivesARunningGame) {
+// Without a Data folder there are no levels and no styles, and every screen still works. A level
+// that cannot be read keeps its slot, draws, opens, takes input and is never reported solved.
+TEST_F(CGamePagingTest, NoDataFolderOrUnreadableLevelsStillGiveARunningGame) {
     fs::remove_all(folder / "Data");
     game = std::make_unique<CGame>();
     EXPECT_TRUE(game->levelPaths.empty());
@@ -86,10 +87,7 @@ TEST_F(CGamePagingTest, NoDataFolderStillGivesARunningGame) {
     click(*game, 0.226f, 0.509f);  // where the first miniature would be
     EXPECT_EQ(game->screen, GameScreen::LevelSelect);
     game->draw();
-}
 
-// A level that cannot be read keeps its slot, draws, opens, takes input and is never reported solved.
-TEST_F(CGamePagingTest, UnreadableLevelKeepsItsSlotAndOpens) {
     writeText(levels() / "Level02.grd", "not a level");
     writeText(levels() / "Level03.grd", "");
     levelPage(1).draw();
@@ -103,8 +101,9 @@ TEST_F(CGamePagingTest, UnreadableLevelKeepsItsSlotAndOpens) {
     game->wheel(120);
 }
 
-// Only the miniature grid counts; the gap between cards opens nothing.
-TEST_F(CGamePagingTest, ClickOpensTheMiniatureUnderThePointerOnly) {
+// Only the miniature grid counts; the gap between cards opens nothing. Paging destroys the boards
+// of the page: the board last played must not stay reachable.
+TEST_F(CGamePagingTest, ClickOpensTheMiniatureUnderThePointerOnlyAndPagingForgetsIt) {
     levelPage(6).draw();  // the cards size the miniatures
     click(*game, 0.359f, 0.4f);  // between columns 0 and 1
     EXPECT_EQ(game->screen, GameScreen::LevelSelect);
@@ -114,10 +113,7 @@ TEST_F(CGamePagingTest, ClickOpensTheMiniatureUnderThePointerOnly) {
     EXPECT_EQ(std::make_tuple(game->activePuzzle->zoom, game->activePuzzle->centreX, game->activePuzzle->centreY),
               std::make_tuple(1.0f, 0.5f, 0.37f));
     EXPECT_EQ(game->ui->currentPage, &game->ui->pageGame);
-}
 
-// Paging destroys the boards of the page: the board last played must not stay reachable.
-TEST_F(CGamePagingTest, PagingAwayForgetsTheBoardLastPlayed) {
     levelPage(7).startLevel(0);
     game->ui->doAction(actionRetire);
     ASSERT_NE(game->activePuzzle, nullptr);

@@ -3,6 +3,7 @@
 #include "puzzle/BoardDrawLayout.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -41,10 +42,9 @@ TEST(BoardDrawLayout, TimesAsMinutesAndSecondsAndNoBestTimeAsDashes) {
 }
 
 TEST(BoardDrawLayout, MiniatureFitsItsLongerSideAndEmptyBoardsHaveNone) {
-    EXPECT_FLOAT_EQ(miniatureSide(10, 5), 0.02f);
-    EXPECT_FLOAT_EQ(miniatureSide(5, 10), 0.02f);
-    EXPECT_FLOAT_EQ(miniatureSide(49, 49) * 49, 0.2f);
-    for (auto [width, height] : {std::pair{0, 0}, {0, 7}, {7, 0}}) EXPECT_EQ(miniatureSide(width, height), 0.0f);
+    for (auto [width, height, side] : {std::tuple{10, 5, 0.02f}, {5, 10, 0.02f}, {49, 49, 0.2f / 49}, {0, 0, 0.0f},
+                                       {0, 7, 0.0f}, {7, 0, 0.0f}})
+        EXPECT_FLOAT_EQ(miniatureSide(width, height), side) << width << "x" << height;
 }
 
 }  // namespace

@@ -97,9 +97,8 @@ TEST_F(LevelFileTest, DamagedFilesKeepTheirCellsAndRecordsButNeverCountAsSolved)
     EXPECT_EQ(gone.name, L"Gone");
     EXPECT_EQ(std::make_tuple(gone.gold, gone.userBest, gone.width), std::make_tuple(10, 7, 0));
     EXPECT_FALSE(gone.isSolved());
-}
 
-TEST_F(LevelFileTest, BoardWithoutColumnsTakesNoInput) {
+    // A width beyond 49 reads as no columns: a board that takes no input.
     auto board = loadBoard("Narrow", levelHeader() + Bytes{50, 2} + cellRecords({"p", "p"}) + levelTrailer());
     ASSERT_EQ(board->width, 0);
     EXPECT_FALSE(board->hitTest(board->centreX, board->centreY));
@@ -114,8 +113,10 @@ TEST_F(LevelFileTest, BoardWithoutColumnsTakesNoInput) {
 }
 
 // Unknown kinds take no payload and become unused cells of their own; fixed digits outside 1 to 9
-// read as empty; fixed cells belong to runs but only playable ones count for the limits.
-TEST_F(LevelFileTest, OddKindsAndFixedDigits) {
+// read as empty; fixed cells belong to runs but only playable ones count for the limits. Runs are
+// built row by row in creation order: an unused cell ends a run at once, a down run passes a fixed
+// cell, a clue at the right edge has none.
+TEST_F(LevelFileTest, OddKindsFixedDigitsAndTheRunsBuilt) {
     bool result = false;
     auto odd = loadBoard("Odd", levelFile({"k4 k200", "p f5"}), &result);
     EXPECT_TRUE(result);
@@ -129,14 +130,10 @@ TEST_F(LevelFileTest, OddKindsAndFixedDigits) {
     ASSERT_EQ(fixed->runs.size(), 1u);
     EXPECT_EQ(fixed->runs[0]->cells.size(), 5u);
     EXPECT_EQ(fixed->gold, 15);
-}
 
-TEST_F(LevelFileTest, RunsAreBuiltRowByRowAndStopAtOtherKinds) {
     auto board = loadBoard("Runs", levelFile({"u     5\\9   0\\4  u     3\\0",
                                               "3\\0  p      p     u     u",
                                               "8\\0  p      f2    u     u"}));
-    // (target, direction, cells) in creation order: an unused cell ends a run at once, a down run
-    // passes a fixed cell, a clue at the right edge has none.
     std::vector<std::tuple<int, int, size_t>> seen;
     for (const auto& run : board->runs) seen.emplace_back(run->targetSum, run->direction, run->cells.size());
     EXPECT_EQ(seen, (std::vector<std::tuple<int, int, size_t>>{{5, runAcross, 0}, {9, runDown, 2}, {4, runDown, 2},

@@ -28,8 +28,9 @@ protected:
     std::unique_ptr<CTallix> board = laidOutBoard(squareGrid(), 0.375f);
 };
 
-// The mark under the pointer is the third of the cell it is in; a clue keeps the last one.
-TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
+// The mark under the pointer is the third of the cell it is in (a clue keeps the last one); a
+// middle click takes it when it is set, and clears a digit.
+TEST_F(PlayRulesTest, MiddleClickTakesTheHoveredMarkAndClearsADigit) {
     const float third = 0.05f / 3;
     struct Probe { int column, row; float dx, dy; int mark; };
     for (Probe p : {Probe{1, 1, -third, third, 1}, Probe{2, 2, third, -third, 9}, Probe{1, 1, third, 0, 6},
@@ -40,9 +41,7 @@ TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
     }
     board->mouseMove(0.05f, 0.05f);
     EXPECT_EQ(board->hoveredCell, nullptr);
-}
 
-TEST_F(PlayRulesTest, MiddleClickTakesASetMarkAndClearsADigit) {
     PCellActive& cell = playable(*board, 1, 1);
     press(1, 1, 1);
     EXPECT_EQ(cell.value, 0);  // mark 5 is not set: nothing
@@ -130,7 +129,9 @@ TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
     EXPECT_EQ(bare->currentPopUp, nullptr);
 }
 
-TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
+// A press outside an open pop-up acts on the board in the same press; one inside the ring chooses
+// its digit, while the pop-up keeps the pointer and the wheel.
+TEST_F(PlayRulesTest, APressOutsideAnOpenPopUpActsOnTheBoardAndOneInsideChooses) {
     press(1, 1, 0);
     ASSERT_TRUE(ring.isOpen());
     float farX = x(2) + 0.015f, farY = y(2) - 0.015f;
@@ -144,9 +145,8 @@ TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
     board->buttonDown(x(0), y(1), 0);  // a clue: closes the ring and starts a drag
     EXPECT_FALSE(ring.isOpen());
     EXPECT_TRUE(board->drag.held[0]);
-}
+    board->buttonUp(x(0), y(1), 0);
 
-TEST_F(PlayRulesTest, APressInsideTheRingChoosesItsDigit) {
     PCellActive& cell = playable(*board, 1, 1);
     press(1, 1, 0);
     platform::null::advanceTime(300);  // the ring has grown

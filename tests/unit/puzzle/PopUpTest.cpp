@@ -57,7 +57,9 @@ TEST_F(PopUpTest, LayoutsPlaceTheDigitsWhereThePlayerExpectsThem) {
         EXPECT_TRUE(std::abs(keys[k].x - x) < 1e-6f && std::abs(keys[k].y - y) < 1e-6f) << k;
 }
 
-TEST_F(PopUpTest, RingGrowsOutOfTheCentre) {
+// The ring grows out of the centre, then fades with the pointer's distance; while it still grows, a
+// pointer inside leaves the growth alone and one outside stops it.
+TEST_F(PopUpTest, RingGrowsOutOfTheCentreAndFadesWithDistance) {
     ring.openAt(&cell, cx, cy, false);
     EXPECT_TRUE(ring.isOpen());
     EXPECT_EQ(ring.hoveredItem(), &ring.items()[0]);
@@ -69,11 +71,8 @@ TEST_F(PopUpTest, RingGrowsOutOfTheCentre) {
     }
     platform::null::advanceTime(1000);
     EXPECT_FLOAT_EQ(ring.advanceScale(), 1.0f);
-}
 
-// Full size within the inner circle, half size at 0.09, closed beyond the reach of 0.11; while the
-// ring still grows, a pointer inside leaves the growth alone and one outside stops it.
-TEST_F(PopUpTest, ScaleFallsFromTheInnerCircleToTheReach) {
+    // Full size within the inner circle, half size at 0.09, closed beyond the reach of 0.11.
     openFinished(ring, false);
     for (auto [distance, scale] : {std::pair{0.03f, 1.0f}, {0.07f, 1.0f}, {0.09f, 0.5f}, {0.03f, 1.0f}}) {
         moveOut(ring, distance);
@@ -123,7 +122,10 @@ TEST_F(PopUpTest, RingCentreClearsAndADigitIsWrittenByAnyButton) {
     EXPECT_FALSE(ring.isOpen());
 }
 
-TEST_F(PopUpTest, KeypadHoverFollowsTheThreeByThreeGrid) {
+// The keypad's hover follows its three by three grid. In mark mode left toggles a mark, middle
+// writes the digit, right closes; digit mode shows no marks and writes the item hovered at opening
+// (5 of the keypad).
+TEST_F(PopUpTest, KeypadHoverFollowsTheGridAndButtonsToggleWriteOrClose) {
     openFinished(keypad, true);
     EXPECT_EQ(keypad.hoveredItem(), &keypad.items()[5]);
     const float step = keypad.itemSize();
@@ -142,11 +144,7 @@ TEST_F(PopUpTest, KeypadHoverFollowsTheThreeByThreeGrid) {
     EXPECT_TRUE(keypad.isOpen());
     EXPECT_EQ(cell.value, 0);
     EXPECT_EQ(cell.marks, Marks{});
-}
 
-// In mark mode left toggles a mark, middle writes the digit, right closes; digit mode shows no marks
-// and writes the item hovered at opening (5 of the keypad).
-TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     cell.marks[1] = true;
     openFinished(keypad, true);
     EXPECT_TRUE(keypad.items()[2].marked);
@@ -176,6 +174,5 @@ TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     keypad.buttonDown(cx, cy, 0);
     EXPECT_EQ(cell.value, 5);
 }
-
 
 }  // namespace

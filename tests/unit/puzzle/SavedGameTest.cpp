@@ -36,8 +36,11 @@ protected:
     fs::path savedFile() const { return levels() / "Square.gsv"; }
 };
 
-// Written in row order over whatever file was there, and restored with the runs' states.
-TEST_F(SavedGameTest, WrittenInRowOrderAndRestoredWithRunStates) {
+// Written in row order over whatever file was there, and restored with the runs' states. Every
+// file that can be read restores (true) into a board cleared first: a wrong header leaves the board
+// empty and the time alone; another board size restores only the time. (Files cut short or with a
+// bit flipped anywhere: SavedGameBadInput.)
+TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
     auto board = square();
     enter(playable(*board, 1, 1), 2);
     enter(playable(*board, 2, 1), 2);  // a duplicate in the across run of 4
@@ -58,12 +61,7 @@ TEST_F(SavedGameTest, WrittenInRowOrderAndRestoredWithRunStates) {
     EXPECT_EQ(entries(*resumed), "2 2 0/19 0");
     EXPECT_TRUE(showsWrong(playable(*resumed, 1, 1)));
     EXPECT_TRUE(playable(*resumed, 1, 1).acrossRun->duplicate);
-}
 
-// Every file that can be read restores (true) into a board cleared first. A wrong header leaves the
-// board empty and the time alone; another board size restores only the time. (Files cut short or
-// with a bit flipped anywhere: SavedGameBadInput.)
-TEST_F(SavedGameTest, WhatAReadableFileRestores) {
     const Bytes body = le32(3) + le32(3) + le32(5) + record(4) + record(4) + record(4) + record(4);
     struct Row { const char* what; Bytes file; uint32_t elapsed; };
     const Row rows[] = {
@@ -73,17 +71,17 @@ TEST_F(SavedGameTest, WhatAReadableFileRestores) {
     };
     for (const Row& row : rows) {
         writeBytes(savedFile(), row.file);
-        auto board = square();
-        board->elapsed = 777;
-        enter(playable(*board, 2, 2), 9);  // must be gone after any load
-        EXPECT_TRUE(board->loadSavedGame()) << row.what;
-        EXPECT_EQ(board->elapsed, row.elapsed) << row.what;
-        EXPECT_EQ(entries(*board), "0 0 0 0") << row.what;
+        resumed = square();
+        resumed->elapsed = 777;
+        enter(playable(*resumed, 2, 2), 9);  // must be gone after any load
+        EXPECT_TRUE(resumed->loadSavedGame()) << row.what;
+        EXPECT_EQ(resumed->elapsed, row.elapsed) << row.what;
+        EXPECT_EQ(entries(*resumed), "0 0 0 0") << row.what;
     }
     writeBytes(savedFile(), savedHeader(3, 3, 42) + record(1) + record(3));
-    auto board = square();
-    board->loadSavedGame();
-    EXPECT_TRUE(playable(*board, 1, 1).acrossRun->complete);  // 1 + 3 = 4, updated on restore
+    resumed = square();
+    resumed->loadSavedGame();
+    EXPECT_TRUE(playable(*resumed, 1, 1).acrossRun->complete);  // 1 + 3 = 4, updated on restore
 }
 
 // Without the flag (taken before the file appeared) nothing happens. A file gone since the flag was

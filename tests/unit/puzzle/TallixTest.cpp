@@ -33,8 +33,10 @@ TEST_F(TallixTest, HitTestsAtTheEdges) {
     }
 }
 
-// Only digits in playable cells are entries: not a fixed digit, not a mark.
-TEST_F(TallixTest, ResetClearsEntriesMarksAndRunsButNotTheLevel) {
+// Only digits in playable cells are entries: not a fixed digit, not a mark. Reset clears entries,
+// marks and runs but not the level. Solved when every run adds up: cells outside runs do not
+// matter, a run without cells blocks.
+TEST_F(TallixTest, ResetClearsTheEntriesAndSolvedNeedsEveryRun) {
     auto board = loadBoard("Reset", levelFile({"0\\9 12\\0 f4 p", "p   u     u  u"}));
     EXPECT_FALSE(board->hasEntries());
     playable(*board, 3, 0).marks.fill(true);
@@ -50,11 +52,8 @@ TEST_F(TallixTest, ResetClearsEntriesMarksAndRunsButNotTheLevel) {
     EXPECT_EQ(asHeader(board->cellAt(1, 0))->acrossSum, 12);
     for (const auto& run : board->runs)
         EXPECT_FALSE(run->complete || run->over || run->duplicate || run->currentSum != 0);
-}
 
-// Solved when every run adds up: cells outside runs do not matter, a run without cells blocks.
-TEST_F(TallixTest, SolvedWhenEveryRunAddsUp) {
-    auto board = loadBoard("Square", levelFile(squareGrid()));
+    board = loadBoard("Square", levelFile(squareGrid()));
     EXPECT_FALSE(board->isSolved());
     solve(*board);
     EXPECT_TRUE(board->isSolved());

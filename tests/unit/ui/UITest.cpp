@@ -47,8 +47,9 @@ TEST(ConfirmationBoxTest, HalfWidthRule) {
 }
 
 // A press with any button, then a move, brings the hover back. The credit line is disabled: no
-// hover, no press, no click.
-TEST_F(UITest, PressWithAnyButtonThenMoveRestoresHoverAndDisabledElementsNeverReact) {
+// hover, no press, no click. The links go through the shell, the title is clicked but does
+// nothing, Exit ends the loop.
+TEST_F(UITest, MainMenuHoverPressesAndActionsWithoutAGame) {
     uiButton& play = *ui.pageMain[0];
     float x = play.x + play.width / 2, y = play.y - play.height / 2;
     ui.mouseMove(x, y);
@@ -66,10 +67,7 @@ TEST_F(UITest, PressWithAnyButtonThenMoveRestoresHoverAndDisabledElementsNeverRe
     ASSERT_FALSE(credit.enabled);
     EXPECT_FALSE(click(credit));
     EXPECT_EQ(credit.state, uiButton::normal);
-}
 
-// The links go through the shell, the title is clicked but does nothing, Exit ends the loop.
-TEST_F(UITest, MainMenuActionsWithoutAGame) {
     EXPECT_TRUE(click(*ui.pageMain[1]));
     EXPECT_TRUE(click(*ui.pageMain[2]));
     EXPECT_EQ(platform::null::openedTargets(),

@@ -50,8 +50,9 @@ protected:
 };
 
 // Opened at 0 and fading in over 500 ms; the hold keeps it five seconds while the pointer is
-// elsewhere, then it fades out.
-TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
+// elsewhere, then it fades out. A pointer over the strip when the hold ends keeps the panel until
+// the pointer leaves; each enter and leave turns the fade round at the opacity it had reached.
+TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSecondsAndThePointerKeepsIt) {
     frameAfter(250);
     EXPECT_NEAR(fade(), 0.5f, 1e-4f);
     pointAt(0.5f, 0.3f);  // on the board
@@ -63,11 +64,7 @@ TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
     frameAfter(500);
     EXPECT_NEAR(fade(), 0.0f, 1e-4f);
     EXPECT_FALSE(panel().fade.active);
-}
 
-// A pointer over the strip when the hold ends keeps the panel until the pointer leaves; each enter
-// and leave turns the fade round at the opacity it had reached, without a jump.
-TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanelAndFadesTurnRound) {
     pointAt(0.1f, 0.7f);
     frameAfter(5100);
     frameAfter(1000);
@@ -140,8 +137,9 @@ TEST_F(WidgetTest, ResetAndLoadSavedGameAsk) {
 }
 
 // Right grows the board by the distance moved, left shrinks it, straight down changes nothing; the
-// zoom stays within its bounds, and the cursor is hidden until the release.
-TEST_F(WidgetTest, ZoomFollowsHorizontalMovesWithinBounds) {
+// zoom stays within its bounds, and the cursor is hidden until the release. The move handle carries
+// the board within the view.
+TEST_F(WidgetTest, ZoomAndMoveHandlesFollowThePointerWithinBounds) {
     press(zoomX, handleY);
     EXPECT_EQ(cursorCounter(), -1);
     dragStep(zoomX, handleY - 0.02f, zoomX);
@@ -154,9 +152,8 @@ TEST_F(WidgetTest, ZoomFollowsHorizontalMovesWithinBounds) {
     EXPECT_FLOAT_EQ(board().zoom, maxBoardZoom);
     release(zoomX, handleY);
     EXPECT_EQ(cursorCounter(), 0);
-}
 
-TEST_F(WidgetTest, MoveHandleCarriesTheBoardButNotOutOfView) {
+    board().zoom = 1.0f;  // the move handle carries the board, but not out of view
     press(moveX, handleY);
     dragStep(moveX + 0.02f, handleY - 0.01f, moveX);
     EXPECT_NEAR(board().centreX, 0.52f, 1e-5f);

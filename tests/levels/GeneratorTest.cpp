@@ -12,19 +12,15 @@ using namespace levels;
 
 namespace {
 
-bool blocked(const CLevelGrid& grid, int x, int y) {
-    const int kind = grid.at(x, y).kind;
-    return kind == gridClue || kind == gridUnused;
-}
-
 // Shape rules of a generated level, beyond what CLevelGrid::faults checks: blocked top row and left
 // column, point symmetry of the blocked cells, runs of 2 to 9 cells, no clue without a sum.
 void expectWellShaped(const CLevelGrid& grid, const std::string& what) {
+    auto blocked = [&](int x, int y) { return grid.at(x, y).kind == gridClue || grid.at(x, y).kind == gridUnused; };
     for (int y = 0; y < grid.height(); ++y)
         for (int x = 0; x < grid.width(); ++x) {
-            if (x == 0 || y == 0) EXPECT_TRUE(blocked(grid, x, y)) << what << " edge " << x << "," << y;
-            else EXPECT_EQ(blocked(grid, x, y), blocked(grid, grid.width() - x, grid.height() - y)) << what << " " << x << "," << y;
-            if (grid.at(x, y).kind == gridClue) EXPECT_TRUE(grid.at(x, y).across > 0 || grid.at(x, y).down > 0) << what;
+            const bool mirror = x == 0 || y == 0 || blocked(grid.width() - x, grid.height() - y);  // the edge is blocked
+            EXPECT_EQ(blocked(x, y), mirror) << what << " " << x << "," << y;
+            EXPECT_TRUE(grid.at(x, y).kind != gridClue || grid.at(x, y).across > 0 || grid.at(x, y).down > 0) << what;
         }
     for (const RunShape& run : grid.runs()) EXPECT_TRUE(run.cells.size() >= 2 && run.cells.size() <= 9) << what;
 }

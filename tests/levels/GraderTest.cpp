@@ -22,7 +22,7 @@ TEST(Grader, PlainLevelNeedsOnlyBasicReasoningAndNoOtherIsSolved) {
         const Grade failed = gradeLevel(buildModel(gridFromText(rows)));
         EXPECT_FALSE(failed.solved) << rows[0];
         EXPECT_EQ(failed.contradiction, contradiction) << rows[0];
-        if (open >= 0) EXPECT_EQ(failed.openCells(), open);
+        if (open >= 0) { EXPECT_EQ(failed.openCells(), open); }
     }
 }
 
@@ -35,7 +35,7 @@ TEST(Grader, HarderLevelsNeedTheirTechniqueAndReasoningAgreesWithTheSolver) {
         const Grade full = gradeLevel(model, wanted);
         ASSERT_TRUE(full.solved) << difficulty;
         EXPECT_EQ(full.hardest, int(wanted)) << difficulty;
-        if (wanted != Technique::basic) EXPECT_FALSE(gradeLevel(model, Technique(int(wanted) - 1)).solved) << difficulty;
+        if (wanted != Technique::basic) { EXPECT_FALSE(gradeLevel(model, Technique(int(wanted) - 1)).solved) << difficulty; }
         const SolveResult solved = CSolver(model).solve(2);
         ASSERT_EQ(solved.solutions, 1);
         EXPECT_EQ(full.domains, solved.first) << difficulty;

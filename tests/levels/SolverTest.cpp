@@ -20,7 +20,10 @@ std::vector<std::string> square(const char* columns, const char* second = "p p",
 
 }  // namespace
 
-TEST(CSolver, CountsSolutionsUpToTheLimit) {
+// Solutions are counted up to the limit. Runs that disagree (rows add up to 6, columns to 8), a
+// clue with no cell after it, a run longer than nine cells, fixed digits that repeat in a run or
+// lie outside 1 to 9: no solution. A fixed 1 picks one of the two fillings.
+TEST(CSolver, CountsSolutionsUpToTheLimitAndFixedCellsAreGivenDigits) {
     const SolverModel model = buildModel(gridFromText(squareGrid()));
     const SolveResult one = CSolver(model).solve(2);
     EXPECT_EQ(one.solutions, 1);
@@ -32,21 +35,16 @@ TEST(CSolver, CountsSolutionsUpToTheLimit) {
     EXPECT_EQ(solveText(square("0\\3 0\\3"), 1).solutions, 1);
     // The lone playable cell at the right, outside every run, takes any digit.
     EXPECT_EQ(solveText({"u 0\\3 0\\4 u u", "3\\0 p p u p", "4\\0 p p u u"}).solutions, 2);
-}
 
-// Runs that disagree (rows add up to 6, columns to 8), a clue with no cell after it, a run longer
-// than nine cells, fixed digits that repeat in a run or lie outside 1 to 9: no solution. A fixed 1
-// picks one of the two fillings.
-TEST(CSolver, NoSolutionWithoutAFillingAndFixedCellsAreGivenDigits) {
     for (const auto& rows : {square("0\\4 0\\4"), {"u 0\\3 0\\3 u", "3\\0 p p 5\\0", "3\\0 p p u"},
                              {"u 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3", "45\\0 p p p p p p p p p p",
                               "45\\0 p p p p p p p p p p"},
                              square("0\\3 0\\3", "f1 f1"), square("0\\3 0\\3", "f0 p")})
-        EXPECT_EQ(solveText(rows).solutions, 0) << rows[1];
-    const SolverModel model = buildModel(gridFromText(square("0\\3 0\\3", "f1 p")));
-    const SolveResult fixed = CSolver(model).solve(2);
+        EXPECT_EQ(solveText(rows).solutions, 0) << rows[1];  // no filling
+    const SolverModel hinted = buildModel(gridFromText(square("0\\3 0\\3", "f1 p")));
+    const SolveResult fixed = CSolver(hinted).solve(2);
     EXPECT_EQ(fixed.solutions, 1);
-    EXPECT_EQ(digitsOf(model, fixed.first)[8], 1);
+    EXPECT_EQ(digitsOf(hinted, fixed.first)[8], 1);
 }
 
 TEST(CSolver, SearchesWhenReasoningStallsAndReportsValidFillings) {

@@ -76,10 +76,8 @@ inline void solve(CTallix& board) {
     enter(playable(board, 2, 2), 4);
 }
 
-inline void frameAfter(CGame& game, uint32_t milliseconds) {  // on the fake clock
-    platform::null::advanceTime(milliseconds);
-    game.draw();
-}
+// A frame drawn after `milliseconds` of the fake clock.
+inline void frameAfter(CGame& game, uint32_t milliseconds) { platform::null::advanceTime(milliseconds), game.draw(); }
 
 // A press and release at a view point, the pointer moved there first; in a button's middle.
 inline void click(CGame& game, float x, float y, int button = 0) {

@@ -160,9 +160,7 @@ pixel() {
 }
 # box_shown FILE: the confirmation box's dark grey fill stands left of its message.
 box_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" 0.37 0.30)"
-  [ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ]
+  local r g b; read -r r g b <<<"$(pixel "$1" 0.37 0.30)"; [ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ]
 }
 
 # ---- the board while playing: at zoom 1, centred at (0.5, 0.37), cells 0.05 wide ----------------

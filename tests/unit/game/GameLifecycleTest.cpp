@@ -37,8 +37,9 @@ TEST_F(CGameLifecycleTest, RetireSavesOnlyABoardWithEntries) {
 }
 
 // Exit while playing writes the saved game with its time; neither a board without entries nor a
-// game left from the menu writes one.
-TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
+// game left from the menu writes one. The result is recorded and the saved game removed when the
+// medal shows; quitting then must not bring a finished board back as a saved game.
+TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGameButNotAfterTheMedal) {
     play();
     enterDigit();
     frameAfter(*game, 4200);
@@ -57,11 +58,7 @@ TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
     game->ui->doAction(actionBack);
     quit();
     EXPECT_FALSE(fs::exists(savedGame()));
-}
 
-// The result is recorded and the saved game removed when the medal shows; quitting then must not
-// bring a finished board back as a saved game.
-TEST_F(CGameLifecycleTest, ExitWhileTheMedalShowsLeavesNoSavedGame) {
     writeText(savedGame(), "to be removed by the solution");
     start(1).startLevel(0);
     clickButton(*game, *game->ui->cancelButton);  // not the saved game

@@ -13,10 +13,8 @@ protected:
         clickButton(*game, *game->ui->pageMain[0]);  // Play
         return *game;
     }
-    int filledSlots() const {
-        int filled = 0;
-        for (const auto& slot : game->pageSlots) filled += slot ? 1 : 0;
-        return filled;
+    long filledSlots() const {
+        return std::count_if(game->pageSlots.begin(), game->pageSlots.end(), [](const auto& slot) { return bool(slot); });
     }
     bool previousEnabled() const { return game->ui->pageLevels[0]->enabled; }
     bool nextEnabled() const { return game->ui->pageLevels[1]->enabled; }

@@ -66,7 +66,8 @@ TEST_F(CGamePlayTest, GoldAtExactlyTheLimitInWholeSeconds) {
 }
 
 // Checked about once a second of play time, so a solution shows within a little over a second and
-// freezes the clock; OK returns to the level page, where the solved board keeps its digits.
+// freezes the clock; OK returns to the level page, where the solved board keeps its digits. A new
+// attempt starts empty, below the last check time, and is checked on its first frame.
 TEST_F(CGamePlayTest, SolutionIsAnnouncedWithinASecondAndOkReturnsToTheLevelPage) {
     play();
     for (int i = 0; i < 25; ++i) frameAfter(*game, 100);
@@ -90,10 +91,7 @@ TEST_F(CGamePlayTest, SolutionIsAnnouncedWithinASecondAndOkReturnsToTheLevelPage
     EXPECT_EQ(game->ui->currentPage, &game->ui->pageLevels);
     EXPECT_TRUE(board().hasEntries());
     EXPECT_FLOAT_EQ(board().centreX, 0.226f);
-}
 
-// A new attempt starts below the last check time and is checked on its first frame.
-TEST_F(CGamePlayTest, ReopenedBoardIsCheckedAtOnceAndStartsEmpty) {
     play();
     frameAfter(*game, 30000);
     game->ui->doAction(actionRetire);

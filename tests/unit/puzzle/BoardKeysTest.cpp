@@ -48,7 +48,8 @@ TEST(BoardKeys, FirstKeyPlacesTheCursorThenKeysEnterClearAndMark) {
 
 // Every kind of change is one step: undo restores the cells before it and the run bookkeeping
 // (the duplicate in the down run shows wrong again), redo the cells after it; a spin of the wheel
-// over one cell is one step, and "Reset" is one step.
+// over one cell is one step, and "Reset" is one step. A new change drops what was undone; a solved
+// board takes nothing back; a board opened afresh has no history.
 TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
     platform::selectBackend(platform::Backend::Null);
     platform::null::reset();
@@ -88,11 +89,7 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
         EXPECT_EQ(snapshot(b->playableCellsInRowOrder()), after);
         EXPECT_FALSE(b->redo());
     }
-}
 
-// A new change drops what was undone; a solved board takes nothing back; a board opened afresh
-// has no history.
-TEST(BoardHistory, NewChangeDropsTheUndoneStepsAndSolvedBoardsStay) {
     auto b = laidOutBoard(squareGrid());
     b->mouseMove(cellCentreX(*b, 1), cellCentreY(*b, 1));
     type(*b, "1 2");
@@ -108,3 +105,4 @@ TEST(BoardHistory, NewChangeDropsTheUndoneStepsAndSolvedBoardsStay) {
     b->resetEntries();
     EXPECT_EQ(b->history.size(), 0u);
 }
+

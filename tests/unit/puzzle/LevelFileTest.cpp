@@ -40,8 +40,9 @@ TEST(LevelFileParse, HeaderAndTrailerBlocks) {
 }
 
 // The 2 x 2 example: clue (across 3, down 4) top left, playable top right and bottom left, unused
-// bottom right.
-TEST_F(LevelFileTest, ExampleLevelBuildsItsGridRunsAndDefaultLimits) {
+// bottom right. Recorded limits win over the derived ones unless gold is missing; a saved game
+// beside the level is noticed.
+TEST_F(LevelFileTest, ExampleLevelBuildsItsGridRunsAndLimits) {
     const Bytes example = levelHeader() + Bytes{2, 2, 0x00, 0x03, 0x04, 0x01, 0x01, 0x02} + levelTrailer();
     ASSERT_EQ(levelFile({"3\\4 p", "p u"}), example);
     bool result = false;
@@ -66,6 +67,16 @@ TEST_F(LevelFileTest, ExampleLevelBuildsItsGridRunsAndDefaultLimits) {
     // Limits per playable cell: 15, 20 and 30 seconds.
     EXPECT_EQ(std::make_tuple(board->gold, board->silver, board->bronze, board->userBest), std::make_tuple(30, 40, 60, 0));
     EXPECT_FALSE(board->savedGameExists);
+
+    writeRecords("[Kept]\nGold=100\nSilver=200\nUser=95\n[Derived]\nGold=0\nSilver=50\nBronze=70\nUser=33\n");
+    writeBytes(levels() / "Kept.gsv", bytesOf("GRD1BS"));
+    auto kept = loadBoard("Kept", levelFile(squareGrid()));
+    EXPECT_EQ(std::make_tuple(kept->gold, kept->silver, kept->bronze, kept->userBest), std::make_tuple(100, 200, 0, 95));
+    EXPECT_TRUE(kept->savedGameExists);
+    auto derived = loadBoard("Derived", levelFile(squareGrid()));
+    EXPECT_EQ(std::make_tuple(derived->gold, derived->silver, derived->bronze, derived->userBest),
+              std::make_tuple(60, 80, 120, 33));
+    EXPECT_FALSE(derived->savedGameExists);
 }
 
 // A damaged or missing file keeps the name, the records and what cells it had, builds no runs,
@@ -141,18 +152,6 @@ TEST_F(LevelFileTest, OddKindsFixedDigitsAndTheRunsBuilt) {
     ASSERT_EQ(board->runs.size(), 6u);
     EXPECT_EQ(asLocked(board->cellAt(2, 2))->acrossRun, board->runs[5].get());
     EXPECT_EQ(asLocked(board->cellAt(2, 2))->downRun, board->runs[2].get());
-}
-
-TEST_F(LevelFileTest, RecordedLimitsWinUnlessGoldIsMissingAndTheSavedGameIsNoticed) {
-    writeRecords("[Kept]\nGold=100\nSilver=200\nUser=95\n[Derived]\nGold=0\nSilver=50\nBronze=70\nUser=33\n");
-    writeBytes(levels() / "Kept.gsv", bytesOf("GRD1BS"));
-    auto kept = loadBoard("Kept", levelFile(squareGrid()));
-    EXPECT_EQ(std::make_tuple(kept->gold, kept->silver, kept->bronze, kept->userBest), std::make_tuple(100, 200, 0, 95));
-    EXPECT_TRUE(kept->savedGameExists);
-    auto derived = loadBoard("Derived", levelFile(squareGrid()));
-    EXPECT_EQ(std::make_tuple(derived->gold, derived->silver, derived->bronze, derived->userBest),
-              std::make_tuple(60, 80, 120, 33));
-    EXPECT_FALSE(derived->savedGameExists);
 }
 
 TEST(LevelFileNames, NameIsTheFileNameWithoutFolderAndExtension) {

@@ -4,24 +4,17 @@
 #include <cmath>
 #include <tuple>
 
-#include <gtest/gtest.h>
-
-#include "platform/NullBackend.h"
-#include "platform/Platform.h"
-#include "puzzle/Cells.h"
-#include "puzzle/Run.h"
+#include "tests/support/PlayFixtures.h"
 
 namespace {
 
 using Marks = std::array<bool, 9>;
 
-// A cell in a run of 9 with one other empty cell, so writes show up in the run's sum.
-class PopUpTest : public testing::Test {
+// A cell in a run of 9 with one other empty cell, so writes show up in the run's sum; on the null
+// backend's fake clock.
+class PopUpTest : public testsupport::GameFolderTest {
 protected:
-    void SetUp() override {
-        platform::selectBackend(platform::Backend::Null);
-        platform::null::reset();
-        platform::null::setTime(50000);
+    PopUpTest() {
         run.cells = {&cell, &other};
         cell.acrossRun = other.acrossRun = &run;
     }
@@ -43,9 +36,10 @@ protected:
     PPopUp keypad{PPopUp::keypad};
 };
 
-// Ring: 1 just right of the top, clockwise, 5 straight below, 9 just left of the top.
-// Keypad: 1 2 3 on the top row, 5 at the centre.
-TEST_F(PopUpTest, LayoutsPlaceTheDigitsWhereThePlayerExpectsThem) {
+// Ring: 1 just right of the top, clockwise, 5 straight below, 9 just left of the top; keypad: 1 2 3
+// on the top row, 5 at the centre. The ring grows out of the centre, then fades with the pointer's
+// distance; while it still grows, a pointer inside leaves the growth alone and one outside stops it.
+TEST_F(PopUpTest, RingLayoutGrowsOutOfTheCentreAndFadesWithDistance) {
     const auto& around = ring.items();
     ASSERT_EQ(around.size(), 10u);
     EXPECT_TRUE(around[1].baseX > 0 && around[1].baseY > 0.046f && around[9].baseX < 0 && around[9].baseY > 0.046f);
@@ -55,11 +49,7 @@ TEST_F(PopUpTest, LayoutsPlaceTheDigitsWhereThePlayerExpectsThem) {
     for (int i = 0; i < 10; ++i) EXPECT_EQ(keys[i].value, i);
     for (auto [k, x, y] : {std::tuple{1, -0.036f, 0.036f}, {3, 0.036f, 0.036f}, {5, 0.0f, 0.0f}, {9, 0.036f, -0.036f}})
         EXPECT_TRUE(std::abs(keys[k].x - x) < 1e-6f && std::abs(keys[k].y - y) < 1e-6f) << k;
-}
 
-// The ring grows out of the centre, then fades with the pointer's distance; while it still grows, a
-// pointer inside leaves the growth alone and one outside stops it.
-TEST_F(PopUpTest, RingGrowsOutOfTheCentreAndFadesWithDistance) {
     ring.openAt(&cell, cx, cy, false);
     EXPECT_TRUE(ring.isOpen());
     EXPECT_EQ(ring.hoveredItem(), &ring.items()[0]);

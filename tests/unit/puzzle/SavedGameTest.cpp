@@ -7,10 +7,7 @@ using namespace playtest;
 
 namespace {
 
-Bytes le32(uint32_t value) {
-    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
-            static_cast<uint8_t>(value >> 24)};
-}
+Bytes le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
 Bytes record(uint32_t value, Bytes marks = Bytes(9, 0)) { return le32(value) + marks; }
 Bytes savedHeader(uint32_t width, uint32_t height, uint32_t elapsed) {
     return bytesOf("GRD1BS") + le32(width) + le32(height) + le32(elapsed);

@@ -11,8 +11,10 @@ using TallixTest = GameFolderTest;
 
 // A 2 x 2 board laid out on exact binary fractions: cells 0.0625 wide, spanning x 0.4375 to 0.5625
 // and y 0.3125 to 0.4375. The right and bottom edges are outside; the left and top edges are
-// outside the board but inside the first cell.
-TEST_F(TallixTest, HitTestsAtTheEdges) {
+// outside the board but inside the first cell. Only digits in playable cells are entries: not a
+// fixed digit, not a mark; reset clears entries, marks and runs but not the level. Solved when
+// every run adds up: cells outside runs do not matter, a run without cells blocks.
+TEST_F(TallixTest, HitTestsResetAndTheSolvedTest) {
     auto board = loadBoard("Exact", levelFile({"3\\4 p", "p u"}));
     board->cellSize = 0.0625f;
     board->zoom = 1.0f;
@@ -31,13 +33,8 @@ TEST_F(TallixTest, HitTestsAtTheEdges) {
         EXPECT_EQ(column, p.column);
         EXPECT_EQ(row, p.row);
     }
-}
 
-// Only digits in playable cells are entries: not a fixed digit, not a mark. Reset clears entries,
-// marks and runs but not the level. Solved when every run adds up: cells outside runs do not
-// matter, a run without cells blocks.
-TEST_F(TallixTest, ResetClearsTheEntriesAndSolvedNeedsEveryRun) {
-    auto board = loadBoard("Reset", levelFile({"0\\9 12\\0 f4 p", "p   u     u  u"}));
+    board = loadBoard("Reset", levelFile({"0\\9 12\\0 f4 p", "p   u     u  u"}));
     EXPECT_FALSE(board->hasEntries());
     playable(*board, 3, 0).marks.fill(true);
     EXPECT_FALSE(board->hasEntries());

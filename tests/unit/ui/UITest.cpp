@@ -1,32 +1,23 @@
 // The menu screen: hover and press states, the actions that need no game, and the confirmation box.
 #include "ui/UI.h"
 
-#include <memory>
-
-#include <gtest/gtest.h>
-
-#include "app/Shell.h"
 #include "gfx/MainFont.h"
-#include "platform/NullBackend.h"
-#include "platform/Platform.h"
+#include "tests/support/PlayFixtures.h"
 
 namespace {
 
 // The menus built with a main font that has no description file (every glyph 10/512 wide; its GL
 // calls are ignored without a context), on the null backend.
-class UITest : public testing::Test {
+class UITest : public testsupport::GameFolderTest {
 protected:
     static constexpr float glyphWidth = 10.0f / 512.0f;
 
     void SetUp() override {
-        platform::selectBackend(platform::Backend::Null);
-        platform::null::reset();
-        quitRequested = false;
+        GameFolderTest::SetUp();
         font = std::make_unique<CMainFont>(0u, L"Data\\NoSuchFont.ini");
         ui.font = font.get();
         ui.buildMenus();
     }
-    void TearDown() override { quitRequested = false; }
 
     // Press and release in the middle of a button.
     bool click(const uiButton& button) {

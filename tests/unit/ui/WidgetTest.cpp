@@ -192,9 +192,11 @@ TEST_F(WidgetTest, CursorComesBackAfterEveryDrag) {
     EXPECT_FLOAT_EQ(board().centreX, 0.5f);
 }
 
-// A playable cell under the strip, away from every button: the press is the panel's. Below the
-// strip the same press opens the ring.
-TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoard) {
+// A playable cell under the strip, away from every button: the press is the panel's; below the
+// strip the same press opens the ring. A left release taken by a menu button ("Retire") still ends
+// both kinds of drag: the cursor comes back on the level page, and the board does not follow the
+// pointer when it is opened again.
+TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoardAndReleaseOverRetireEndsDrags) {
     board().centreX = 0.1f;
     board().centreY = 0.7f;
     press(0.1f, 0.7f);
@@ -203,11 +205,7 @@ TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoard) {
     board().centreY = 0.55f;
     press(0.1f, 0.55f);
     EXPECT_TRUE(game->digitPopUp->isOpen());
-}
 
-// A left release taken by a menu button ("Retire") still ends both kinds of drag: the cursor comes
-// back on the level page, and the board does not follow the pointer when it is opened again.
-TEST_F(WidgetTest, ReleaseOverRetireEndsThePanelAndBoardDrags) {
     const uiButton& retire = *game->ui->pageGame[0];
     float retireX = retire.x + retire.width / 2, retireY = retire.y - retire.height / 2;
     press(moveX, handleY);

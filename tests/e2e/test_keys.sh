@@ -9,7 +9,6 @@ solution=$("$LEVELS_TOOL" solve "$TALLIX_GAME_DIR/Data/Levels/01 Warm Up.grd" | 
            awk '{ row = ""; for (i = 1; i <= NF; ++i) if ($i ~ /^[1-9]$/) row = row $i; print row }' | tr '\n' ' ')
 read -r r1 r2 r3 <<<"$solution"
 [ "${#r1}${#r2}${#r3}" = 232 ] || fail "01 Warm Up is not the board this script walks: $solution"
-type_digit() { xdotool type --delay 120 "$1"; }
 
 play_workdir 1
 launch
@@ -31,21 +30,9 @@ sleep 2
 differs "$paused" "$(shot keys-05-still-paused)" 0.02 0.64 0.12 0.6 && fail "the clock moved while paused"
 xdotool key space sleep 0.4
 
-xdotool key Home sleep 0.2  # shows the cursor on the first playable cell
-type_digit "${r1:0:1}"
-xdotool key Right
-type_digit "${r1:1:1}"
-xdotool key ctrl+z sleep 0.2 key ctrl+y sleep 0.2
-xdotool key Down
-type_digit "${r2:1:1}"
-xdotool key Left
-type_digit "${r2:0:1}"
-xdotool key End
-type_digit "${r2:2:1}"
-xdotool key Down
-type_digit "${r3:1:1}"
-xdotool key Left
-type_digit "${r3:0:1}"
+# Home shows the cursor on the first playable cell; digits go in with an undo and a redo on the way.
+xdotool key --delay 200 Home "${r1:0:1}" Right "${r1:1:1}" ctrl+z ctrl+y Down "${r2:1:1}" Left "${r2:0:1}" \
+        End "${r2:2:1}" Down "${r3:1:1}" Left "${r3:0:1}"
 sleep 2
 box_shown "$(shot keys-06-medal)" || fail "no medal message after the last digit"
 [ -n "$(ini_get "$dir/Data/Levels/Recs.ini" "01 Warm Up" User)" ] || fail "no best time recorded"

@@ -1,28 +1,19 @@
-/* Asks a window to close the way a window manager does: a WM_DELETE_WINDOW client message.
- * Xvfb runs without a window manager, and xdotool of Debian 12 cannot send this message. */
+/* xclose WINDOW-ID: asks a window to close the way a window manager does, with a WM_DELETE_WINDOW
+ * client message. Xvfb runs without a window manager, and xdotool of Debian 12 cannot send it. */
 #include <X11/Xlib.h>
-#include <stdio.h>
 #include <stdlib.h>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: xclose WINDOW-ID\n");
-        return 2;
-    }
-    Display* display = XOpenDisplay(NULL);
-    if (!display) {
-        fprintf(stderr, "xclose: cannot open the display\n");
-        return 1;
-    }
-    Window window = (Window)strtoul(argv[1], NULL, 0);
+    Display* display = argc == 2 ? XOpenDisplay(NULL) : NULL;
+    if (!display) return 1;
     XEvent event = {0};
     event.xclient.type = ClientMessage;
-    event.xclient.window = window;
+    event.xclient.window = (Window)strtoul(argv[1], NULL, 0);
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XCloseDisplay(display);
     return 0;
 }

@@ -42,22 +42,19 @@ const std::vector<ShippedLevel>& shippedLevels() {
 
 }  // namespace
 
-TEST(ShippedLevels, AtLeastTenPagesWithNamesThatFitTheirCards) {
+// At least ten pages of levels, each named to fit its card, loading as the game loads it, within
+// the screen, with one solution that reasoning reaches and no fault (the captions included).
+TEST(ShippedLevels, EveryLevelLoadsWithOneSolutionReachedByReasoning) {
     ASSERT_GE(shippedLevels().size(), 60u);
     for (const ShippedLevel& shipped : shippedLevels()) {
-        EXPECT_LE(shipped.name.size(), 12u) << platform::toUtf8(shipped.name);
-        for (wchar_t unit : shipped.name) EXPECT_TRUE(unit >= 32 && unit < 127) << platform::toUtf8(shipped.name);
-    }
-}
-
-TEST(ShippedLevels, EveryLevelLoadsWithOneSolutionReachedByReasoning) {
-    for (const ShippedLevel& shipped : shippedLevels()) {
         const std::string name = platform::toUtf8(shipped.name);
+        EXPECT_LE(shipped.name.size(), 12u) << name;
+        for (wchar_t unit : shipped.name) EXPECT_TRUE(unit >= 32 && unit < 127) << name;
         EXPECT_TRUE(shipped.level.loaded) << name;
         EXPECT_LE(shipped.level.grid.width(), 20) << name;
         EXPECT_LE(shipped.level.grid.height(), 11) << name;
         EXPECT_EQ(shipped.analysis.solve.solutions, 1) << name;
-        EXPECT_EQ(shipped.analysis.faults, std::vector<std::string>()) << name;  // captions included
+        EXPECT_EQ(shipped.analysis.faults, std::vector<std::string>()) << name;
         EXPECT_TRUE(shipped.analysis.grade.solved) << name;
     }
 }
@@ -83,7 +80,9 @@ TEST(ShippedLevels, CheckNamesEveryCellUnderTheCaptionsThatIsNotUnused) {
     }
 }
 
-TEST(ShippedLevels, CatalogueOrderIsTheOrderOfDifficulty) {
+// The catalogue's order is the order of difficulty; the records give every level the limits of
+// its grade and no best time.
+TEST(ShippedLevels, CatalogueOrderIsTheOrderOfDifficultyAndRecordsMatchTheGrade) {
     const auto& levels = shippedLevels();
     for (size_t i = 1; i < levels.size(); ++i)
         EXPECT_LE(levels[i - 1].analysis.grade.score, levels[i].analysis.grade.score)
@@ -91,16 +90,14 @@ TEST(ShippedLevels, CatalogueOrderIsTheOrderOfDifficulty) {
     ASSERT_FALSE(levels.empty());
     EXPECT_LE(levels.front().analysis.grade.hardest, 1);  // the first board is gentle
     EXPECT_EQ(levels.back().analysis.grade.hardest, 4);   // the last ones need lookahead
-}
 
-TEST(ShippedLevels, RecordsGiveEveryLevelLimitsMatchedToItsGrade) {
     for (const ShippedLevel& shipped : shippedLevels()) {
         const std::string name = platform::toUtf8(shipped.name);
         const MedalLimits expected = limitsFor(shipped.analysis.grade, shipped.analysis.playable);
-        EXPECT_EQ(shipped.level.gold, expected.gold) << name;
-        EXPECT_EQ(shipped.level.silver, expected.silver) << name;
-        EXPECT_EQ(shipped.level.bronze, expected.bronze) << name;
+        EXPECT_EQ(std::make_tuple(shipped.level.gold, shipped.level.silver, shipped.level.bronze),
+                  std::make_tuple(expected.gold, expected.silver, expected.bronze)) << name;
         EXPECT_EQ(platform::profileInt(platform::fromUtf8(folder + "Recs.ini"), shipped.name, L"User", 0), 0)
             << name << ": no best time ships";
     }
 }
+

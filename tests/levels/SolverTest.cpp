@@ -1,75 +1,55 @@
 #include "solver/Solver.h"
 
-#include <gtest/gtest.h>
-
 #include "tests/levels/GridText.h"
 #include "tools/levels/Analysis.h"
 
 using namespace levels;
 using levelstest::gridFromText;
+using namespace testsupport;
 
 namespace {
 
 SolveResult solveText(const std::vector<std::string>& rows, int limit = 2) {
-    const SolverModel model = buildModel(gridFromText(rows));
-    return CSolver(model).solve(limit);
+    return CSolver(buildModel(gridFromText(rows))).solve(limit);
 }
 
-std::vector<int> solvedDigits(const std::vector<std::string>& rows) {
-    const CLevelGrid grid = gridFromText(rows);
-    const SolverModel model = buildModel(grid);
-    return digitsOf(model, CSolver(model).solve().first);
+// A 2 x 2 square of playable cells under clues of 3 (rows) and `columns` (columns).
+std::vector<std::string> square(const char* columns, const char* second = "p p", const char* third = "p p") {
+    return {std::string("u ") + columns, std::string("3\\0 ") + second, std::string("3\\0 ") + third};
 }
 
 }  // namespace
 
-TEST(CSolver, FindsTheOnlySolution) {
-    const std::vector<std::string> rows = {"#   3\\  4\\", "\\3  .   .", "\\4  .   ."};
-    const SolveResult result = solveText(rows);
-    EXPECT_EQ(result.solutions, 1);
-    const std::vector<int> digits = solvedDigits(rows);
-    EXPECT_EQ(digits[4], 2);  // a + b = 3, a + c = 3, b + d = 4, c + d = 4
-    EXPECT_EQ(digits[5], 1);
-    EXPECT_EQ(digits[7], 1);
-    EXPECT_EQ(digits[8], 3);
-}
+// Solutions are counted up to the limit. Runs that disagree (rows add up to 6, columns to 8), a
+// clue with no cell after it, a run longer than nine cells, fixed digits that repeat in a run or
+// lie outside 1 to 9: no solution. A fixed 1 picks one of the two fillings.
+TEST(CSolver, CountsSolutionsUpToTheLimitAndFixedCellsAreGivenDigits) {
+    const SolverModel model = buildModel(gridFromText(squareGrid()));
+    const SolveResult one = CSolver(model).solve(2);
+    EXPECT_EQ(one.solutions, 1);
+    EXPECT_EQ(digitsOf(model, one.first), (std::vector<int>{0, 0, 0, 0, 1, 3, 0, 2, 4}));
+    // Every run is 1 + 2: the square can be filled two ways; a limit of one stops at the first.
+    const SolveResult two = solveText(square("0\\3 0\\3"));
+    EXPECT_EQ(two.solutions, 2);
+    EXPECT_NE(two.first, two.second);
+    EXPECT_EQ(solveText(square("0\\3 0\\3"), 1).solutions, 1);
+    // The lone playable cell at the right, outside every run, takes any digit.
+    EXPECT_EQ(solveText({"u 0\\3 0\\4 u u", "3\\0 p p u p", "4\\0 p p u u"}).solutions, 2);
 
-TEST(CSolver, StopsAtTheSecondSolution) {
-    // Every run is 1 + 2: the square can be filled two ways.
-    const SolveResult result = solveText({"#  3\\ 3\\", "\\3 . .", "\\3 . ."});
-    EXPECT_EQ(result.solutions, 2);
-    EXPECT_NE(result.first, result.second);
-    EXPECT_EQ(solveText({"#  3\\ 3\\", "\\3 . .", "\\3 . ."}, 1).solutions, 1);
-}
-
-TEST(CSolver, NoSolutionWhenRunsDisagree) {
-    // The rows add up to 6 and the columns to 8, though each run on its own is fine.
-    EXPECT_EQ(solveText({"#  4\\ 4\\", "\\3 . .", "\\3 . ."}).solutions, 0);
-    // A clue with no cell after it can never be completed.
-    EXPECT_EQ(solveText({"#  3\\ 3\\ #", "\\3 . . \\5", "\\3 . . #"}).solutions, 0);
-    // A run longer than nine cells has no combination.
-    EXPECT_EQ(solveText({"#  3\\ 3\\ 3\\ 3\\ 3\\ 3\\ 3\\ 3\\ 3\\ 3\\",
-                         "\\45 . . . . . . . . . .", "\\45 . . . . . . . . . ."}).solutions, 0);
-}
-
-TEST(CSolver, FixedCellsAreGivenDigits) {
-    // The fixed 1 picks one of the two fillings of the square.
-    const std::vector<std::string> rows = {"#  3\\ 3\\", "\\3 =1 .", "\\3 . ."};
-    EXPECT_EQ(solveText(rows).solutions, 1);
-    EXPECT_EQ(solvedDigits(rows)[8], 1);
-    // Two fixed digits that repeat in a run, or a fixed digit outside 1 to 9, leave nothing.
-    EXPECT_EQ(solveText({"#  3\\ 3\\", "\\3 =1 =1", "\\3 . ."}).solutions, 0);
-    EXPECT_EQ(solveText({"#  3\\ 3\\", "\\3 =0 .", "\\3 . ."}).solutions, 0);
-}
-
-TEST(CSolver, CellOutsideEveryRunIsFree) {
-    // The lone playable cell at the right takes any digit.
-    EXPECT_EQ(solveText({"#  3\\ 4\\ # #", "\\3 . . # .", "\\4 . . # #"}).solutions, 2);
+    for (const auto& rows : {square("0\\4 0\\4"), {"u 0\\3 0\\3 u", "3\\0 p p 5\\0", "3\\0 p p u"},
+                             {"u 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3 0\\3", "45\\0 p p p p p p p p p p",
+                              "45\\0 p p p p p p p p p p"},
+                             square("0\\3 0\\3", "f1 f1"), square("0\\3 0\\3", "f0 p")})
+        EXPECT_EQ(solveText(rows).solutions, 0) << rows[1];  // no filling
+    const SolverModel hinted = buildModel(gridFromText(square("0\\3 0\\3", "f1 p")));
+    const SolveResult fixed = CSolver(hinted).solve(2);
+    EXPECT_EQ(fixed.solutions, 1);
+    EXPECT_EQ(digitsOf(hinted, fixed.first)[8], 1);
 }
 
 TEST(CSolver, SearchesWhenReasoningStallsAndReportsValidFillings) {
     // Rows and columns of 15 in a 3 x 3 square: many fillings, none decided by reasoning alone.
-    const CLevelGrid grid = gridFromText({"# 15\\ 15\\ 15\\", "\\15 . . .", "\\15 . . .", "\\15 . . ."});
+    const CLevelGrid grid = gridFromText({"u 0\\15 0\\15 0\\15", "15\\0 p p p", "15\\0 p p p", "15\\0 p p p"});
     const SolverModel model = buildModel(grid);
     const SolveResult result = CSolver(model).solve(2);
     ASSERT_EQ(result.solutions, 2);
@@ -88,13 +68,9 @@ TEST(CSolver, SearchesWhenReasoningStallsAndReportsValidFillings) {
             EXPECT_EQ(sum, run.sum);
         }
     }
-}
-
-TEST(CSolver, NodeBudgetStopsTheSearchAndSaysSo) {
-    const std::vector<std::string> square = {"# 15\\ 15\\ 15\\", "\\15 . . .", "\\15 . . .", "\\15 . . ."};
-    const SolverModel model = buildModel(gridFromText(square));
+    // A budget of three nodes stops the search, and says so.
     const SolveResult stopped = CSolver(model).solve(1000, 3);
     EXPECT_FALSE(stopped.complete);
     EXPECT_LE(stopped.nodes, 3u);
-    EXPECT_TRUE(CSolver(model).solve(2).complete);
+    EXPECT_TRUE(result.complete);
 }

@@ -2,8 +2,8 @@
 // a folder of levels and styles, and a player's clicks and frames on the controller.
 #pragma once
 
-#include <cstdio>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "app/Shell.h"
@@ -28,14 +28,41 @@ inline std::unique_ptr<CTallix> loadBoard(const std::string& name, const Bytes& 
     return board;
 }
 
+// A board read from memory (no files), laid out at zoom 1 around (0.5, centreY).
+inline std::unique_ptr<CTallix> laidOutBoard(const std::vector<std::string>& rows, float centreY = 0.37f) {
+    auto board = std::make_unique<CTallix>();
+    Bytes file = levelFile(rows);
+    board->readLevel(file.data(), file.size());
+    board->zoom = 1.0f;
+    board->centreX = 0.5f;
+    board->centreY = centreY;
+    return board;
+}
+
+// Key presses named as xdotool names them, separated by blanks: "Right 7 shift+7 ctrl+shift+z".
+template <class Target>
+void type(Target& target, const std::string& keys) {
+    const char* names[] = {"Escape", "F1", "F2", "Up", "Down", "Left", "Right", "Home", "End", "Delete", "BackSpace", "Return"};
+    std::istringstream in(keys);
+    for (std::string name; in >> name;) {
+        platform::Event press;
+        press.type = platform::EventType::KeyPressed;
+        for (size_t plus; (plus = name.find('+')) != std::string::npos; name.erase(0, plus + 1))
+            (name.compare(0, plus, "ctrl") == 0 ? press.ctrl : press.shift) = true;
+        press.key = platform::Key::Character;
+        press.character = name[0];
+        for (int k = 0; k < 12; ++k)
+            if (name == names[k]) press.key = platform::Key(k), press.character = 0;
+        target.keyDown(press);
+    }
+}
+
 // Level01.grd ... LevelNN.grd, each the square board. Style folders need no files: a style that
 // does not load completely is a style all the same.
 inline void writeLevels(int count) {
-    for (int i = 1; i <= count; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "Level%02d.grd", i);
-        writeBytes(fs::path("Data") / "Levels" / name, levelFile(squareGrid()));
-    }
+    for (int i = 1; i <= count; ++i)
+        writeBytes(fs::path("Data") / "Levels" / ("Level" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".grd"),
+                   levelFile(squareGrid()));
 }
 inline void writeStyles(const std::string& entries) {
     writeText(fs::path("Data") / "Styles" / "VisualStyles.ini", "[Styles]\n" + entries);
@@ -49,10 +76,8 @@ inline void solve(CTallix& board) {
     enter(playable(board, 2, 2), 4);
 }
 
-inline void frameAfter(CGame& game, uint32_t milliseconds) {  // on the fake clock
-    platform::null::advanceTime(milliseconds);
-    game.draw();
-}
+// A frame drawn after `milliseconds` of the fake clock.
+inline void frameAfter(CGame& game, uint32_t milliseconds) { platform::null::advanceTime(milliseconds), game.draw(); }
 
 // A press and release at a view point, the pointer moved there first; in a button's middle.
 inline void click(CGame& game, float x, float y, int button = 0) {

@@ -1,6 +1,6 @@
-# The helpers of the end-to-end scripts (and the INI reader of the Windows smoke test). Each script
-# runs inside its own Xvfb (tests/CMakeLists.txt) and drives the built game in a fresh working
-# directory. Sourcing this file only defines variables and functions.
+# The helpers of the end-to-end scripts (and of the Windows smoke test). Each script runs inside its
+# own Xvfb (tests/CMakeLists.txt) and drives the built game in a fresh working directory. Sourcing
+# this file only defines variables and functions.
 # Sections: INI files | the game folder | running the game | pointer and screenshots | the board
 set -euo pipefail
 
@@ -13,30 +13,18 @@ GAME_TIMEOUT=100  # seconds for one run of the game; ctest gives the whole scrip
 fail() { echo "FAIL: $*" >&2; exit 1; }
 calc() { awk "BEGIN { print $* }"; }  # calc EXPRESSION: its value
 
-# ---- INI files: section and key names match without regard to case, as in the game ------------
-
-# ini_get FILE SECTION KEY: the value of KEY in SECTION, empty if absent.
+# ini_get FILE SECTION [KEY]: the value of KEY in SECTION (empty if absent); without KEY, the keys
+# of SECTION one a line. Section and key names match without regard to case, as in the game.
 ini_get() {
-  tr -d '\r' <"$1" | awk -v s="$2" -v k="$3" '
+  tr -d '\r' <"$1" | awk -v s="$2" -v k="${3:-}" '
     /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
     sec == tolower(s) && index($0, "=") {
       key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key)
-      if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
+      if (k == "") print key
+      else if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
     }'
 }
-
-# section_keys FILE SECTION: the keys of SECTION, one a line, in file order.
-section_keys() {
-  tr -d '\r' <"$1" | awk -v s="$2" '
-    /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
-    sec == tolower(s) && index($0, "=") { key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key); print key }'
-}
-
-settings_file() {
-  local f
-  for f in "$1/Settings.ini" "$1/settings.ini"; do [ -f "$f" ] && { echo "$f"; return 0; }; done
-  fail "no Settings.ini in $1"
-}
+section_keys() { ini_get "$1" "$2"; }
 
 # ---- the game folder ----------------------------------------------------------------------------
 
@@ -54,7 +42,7 @@ new_workdir() {
 
 # play_workdir COUNT: $dir becomes a new working directory with a steady backdrop (screenshots taken
 # at different times compare) and at least COUNT levels, generated extras sorting after the
-# shipped ones; $levels lists them in catalogue order.
+# shipped ones; level_file N names the Nth in catalogue order.
 play_workdir() {
   local i
   [ -x "$LEVELS_TOOL" ] || fail "no level tool at $LEVELS_TOOL"
@@ -64,9 +52,8 @@ play_workdir() {
     "$LEVELS_TOOL" generate --width 4 --height 4 --difficulty 1 --seed "$i" --out "$dir/Data/Levels/~extra$i.grd" \
       >/dev/null || fail "cannot generate a level"
   done
-  levels=$(cd "$dir/Data/Levels" && find . -maxdepth 1 -iname '*.grd' | sed 's|^\./||' | LC_ALL=C sort)
 }
-level_file() { echo "$levels" | sed -n "$1p"; }  # level_file N: the Nth level's file name
+level_file() { (cd "$dir/Data/Levels" && find . -maxdepth 1 -iname '*.grd' | sed 's|^\./||' | LC_ALL=C sort | sed -n "$1p"); }
 
 # ---- running the game ---------------------------------------------------------------------------
 
@@ -84,53 +71,36 @@ start_game() {
     echo $? >.exitcode ) &
 }
 
+# poll SECONDS COMMAND...: true as soon as the command succeeds, checked every 0.1 s.
+poll() { local n=$(($1 * 10)); shift; until "$@"; do n=$((n - 1)); [ "$n" -gt 0 ] || return 1; sleep 0.1; done; }
+
 # game_pid DIR: the pid of the game started in DIR, the only child of its timeout.
-game_pid() {
-  local i pid
-  for i in $(seq 1 50); do
-    [ -s "$1/.pid" ] && pid=$(pgrep -P "$(cat "$1/.pid")") && { echo "$pid"; return 0; }
-    sleep 0.1
-  done
-  fail "no game running in $1"
-}
+game_pid() { poll 5 test -s "$1/.pid" && pgrep -P "$(cat "$1/.pid")" || fail "no game running in $1"; }
+# wait_exit DIR: the game's exit code once it has ended.
+wait_exit() { poll 20 test -s "$1/.exitcode" && cat "$1/.exitcode" || fail "the game did not end within 20 seconds"; }
 
 # A game this script started and left running is ended when the script ends: that process only.
 end_games() {
-  local d pid
+  local d
   for d in "${STARTED[@]}"; do
-    [ -s "$d/.exitcode" ] || [ ! -s "$d/.pid" ] && continue
-    pid=$(cat "$d/.pid")
-    kill -KILL $(pgrep -P "$pid") "$pid" 2>/dev/null || true
+    [ -s "$d/.exitcode" ] || [ ! -s "$d/.pid" ] || kill -KILL $(pgrep -P "$(cat "$d/.pid")") "$(cat "$d/.pid")" 2>/dev/null || true
   done
 }
 trap end_games EXIT
 
-# wait_window: the id of the game's window once it is mapped.
-wait_window() {
+wait_window() {  # the id of the game's window once it is mapped
   timeout -s KILL 30 xdotool search --sync --onlyvisible --name "^${TITLE}\$" | head -n 1 | grep . \
     || fail "the window \"$TITLE\" did not appear"
-}
-
-# wait_exit DIR: the game's exit code once it has ended.
-wait_exit() {
-  local i
-  for i in $(seq 1 200); do
-    [ -s "$1/.exitcode" ] && { cat "$1/.exitcode"; return 0; }
-    sleep 0.1
-  done
-  fail "the game did not end within 20 seconds"
 }
 
 launch() { start_game "$dir"; wid=$(wait_window); sleep 1; }  # the game in $dir; $wid its window
 
 quit() {  # Esc, and the game must end with exit code 1
-  press_key "$wid" Escape
   local code
+  press_key "$wid" Escape
   code=$(wait_exit "$dir")
   [ "$code" = 1 ] || fail "exit code after Esc is $code, not 1"
 }
-
-client_size() { xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'; }
 
 # press_key ID KEY: a real key press through XTEST. Xvfb runs without a window manager, so the
 # keyboard focus follows the pointer: the pointer is moved into the window first. (Sending the key
@@ -143,16 +113,11 @@ view_px() { awk -v x="$1" -v y="$2" 'BEGIN { printf "%d %d\n", x * 800, (0.75 - 
 
 # click_view X Y [BUTTON]: moves there in two steps (so the game sees the pointer arrive), clicks.
 click_view() {
-  local p
-  p=($(view_px "$1" "$2"))
+  local p=($(view_px "$1" "$2"))
   xdotool mousemove --window "$wid" $((p[0] - 2)) $((p[1] - 2)) sleep 0.05 \
           mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1 click "${3:-1}" sleep 0.15
 }
-move_view() {
-  local p
-  p=($(view_px "$1" "$2"))
-  xdotool mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1
-}
+move_view() { local p=($(view_px "$1" "$2")); xdotool mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.1; }
 rest() { move_view 0.99 0.62; }  # off the board, below the panel: nothing hovered
 
 click_play() { click_view 0.12 0.58; sleep 0.3; }
@@ -166,19 +131,17 @@ click_retire() { click_view 0.05 0.13; }
 
 shot() { mkdir -p "$ARTIFACTS"; import -window root "$ARTIFACTS/$1.png"; echo "$ARTIFACTS/$1.png"; }
 
-# region FILE LEFT TOP RIGHT BOTTOM OUT: the crop of a view rectangle, written to OUT.
-region() {
-  local a b
-  a=($(view_px "$2" "$3"))
-  b=($(view_px "$4" "$5"))
+# crop FILE LEFT TOP RIGHT BOTTOM OUT: the view rectangle of a screenshot, written to OUT.
+crop() {
+  local a=($(view_px "$2" "$3")) b=($(view_px "$4" "$5"))
   convert "$1" -crop "$((b[0] - a[0]))x$((b[1] - a[1]))+${a[0]}+${a[1]}" +repage "$6"
 }
 
 # differs FILE1 FILE2 LEFT TOP RIGHT BOTTOM: true when the two screenshots differ in the rectangle.
 differs() {
   local n
-  region "$1" "$3" "$4" "$5" "$6" "$dir/.crop1.png"
-  region "$2" "$3" "$4" "$5" "$6" "$dir/.crop2.png"
+  crop "$1" "$3" "$4" "$5" "$6" "$dir/.crop1.png"
+  crop "$2" "$3" "$4" "$5" "$6" "$dir/.crop2.png"
   n=$(compare -metric AE "$dir/.crop1.png" "$dir/.crop2.png" null: 2>&1 || true)
   [[ "$n" =~ ^[0-9.e+]+$ ]] || fail "cannot compare screenshots: $n"
   [ "$n" != 0 ]
@@ -187,20 +150,17 @@ board_differs() { differs "$1" "$2" 0.12 0.64 0.9 0.11; }  # between the bands, 
 
 # count_colour FILE LEFT TOP RIGHT BOTTOM FX: pixels of the rectangle for which the fx test holds.
 count_colour() {
-  region "$1" "$2" "$3" "$4" "$5" "$dir/.crop1.png"
+  crop "$1" "$2" "$3" "$4" "$5" "$dir/.crop1.png"
   convert "$dir/.crop1.png" -fx "$6" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 # pixel FILE X Y: "R G B" of the pixel under view point (X, Y).
 pixel() {
-  local p
-  p=($(view_px "$2" "$3"))
+  local p=($(view_px "$2" "$3"))
   convert "$1" -format "%[fx:int(255*p{${p[0]},${p[1]}}.r)] %[fx:int(255*p{${p[0]},${p[1]}}.g)] %[fx:int(255*p{${p[0]},${p[1]}}.b)]" info:
 }
 # box_shown FILE: the confirmation box's dark grey fill stands left of its message.
 box_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" 0.37 0.30)"
-  [ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ]
+  local r g b; read -r r g b <<<"$(pixel "$1" 0.37 0.30)"; [ "$r" -lt 90 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && [ "$r" -gt 30 ]
 }
 
 # ---- the board while playing: at zoom 1, centred at (0.5, 0.37), cells 0.05 wide ----------------
@@ -218,31 +178,13 @@ read_level() {
 cell_x() { calc "0.5 - $board_w * 0.025 + ($1 + 0.5) * 0.05"; }
 cell_y() { calc "0.37 + $board_h * 0.025 - ($1 + 0.5) * 0.05"; }
 # cell_rect COLUMN ROW LEFT TOP RIGHT BOTTOM: the rectangle at these offsets from the cell's centre.
-cell_rect() {
-  local x y
-  x=$(cell_x "$1"); y=$(cell_y "$2")
-  echo "$(calc "$x + $3") $(calc "$y + $4") $(calc "$x + $5") $(calc "$y + $6")"
-}
+cell_rect() { local x=$(cell_x "$1") y=$(cell_y "$2"); echo "$(calc "$x + $3") $(calc "$y + $4") $(calc "$x + $5") $(calc "$y + $6")"; }
 
 # enter_digit COLUMN ROW DIGIT: opens the ring on the cell and clicks the digit, which sits at
 # (0.05 sin a, 0.05 cos a) from the centre, a = 40 * digit - 20 degrees.
 enter_digit() {
-  local x y a
-  x=$(cell_x "$1"); y=$(cell_y "$2"); a="(40 * $3 - 20) * 3.14159265 / 180"
+  local x=$(cell_x "$1") y=$(cell_y "$2") a="(40 * $3 - 20) * 3.14159265 / 180"
   click_view "$x" "$y"
   sleep 0.35
   click_view "$(calc "$x + 0.05 * sin($a)")" "$(calc "$y + 0.05 * cos($a)")"
-}
-
-# toggle_marks COLUMN ROW DIGIT...: opens the keypad with the right button, toggles each digit with
-# the left button (item k at ((c - 1) 0.036, (1 - r) 0.036), k = 3r + c + 1), closes with the right.
-toggle_marks() {
-  local x y k
-  x=$(cell_x "$1"); y=$(cell_y "$2"); shift 2
-  click_view "$x" "$y" 3
-  sleep 0.35
-  for k in "$@"; do
-    click_view "$(calc "$x + (($k - 1) % 3 - 1) * 0.036")" "$(calc "$y + (1 - int(($k - 1) / 3)) * 0.036")"
-  done
-  click_view "$x" "$y" 3
 }

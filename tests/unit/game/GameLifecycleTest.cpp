@@ -13,8 +13,7 @@ protected:
     fs::path savedGame() const { return levels() / "Level01.gsv"; }
     fs::path settings() const { return folder / "Settings.ini"; }
     void enterDigit() { enter(playable(board(), 1, 1), 5); }
-    // The game ends (and writes what it writes at exit).
-    void quit() { game.reset(); }
+    void quit() { game.reset(); }  // the game ends, writing what it writes at exit
 };
 
 // A board with a saved game asks at once whether to load it; CANCEL keeps the file until the next
@@ -37,19 +36,19 @@ TEST_F(CGameLifecycleTest, RetireSavesOnlyABoardWithEntries) {
     EXPECT_TRUE(board().savedGameExists);  // the card shows "Saved"
 }
 
-TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGame) {
+// Exit while playing writes the saved game with its time; neither a board without entries nor a
+// game left from the menu writes one. The result is recorded and the saved game removed when the
+// medal shows; quitting then must not bring a finished board back as a saved game.
+TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGameButNotAfterTheMedal) {
     play();
     enterDigit();
     frameAfter(*game, 4200);
     quit();
     Bytes bytes = readBytes(savedGame());
     ASSERT_EQ(bytes.size(), 18u + 4u * 13u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), bytesOf("GRD1BS"));
-    EXPECT_EQ(bytes[14] | bytes[15] << 8, 4200);
-}
+    EXPECT_EQ(bytes[14] | bytes[15] << 8, 4200);  // the time, after the header and the size
 
-// Neither a board without entries nor a game left from the menu writes one at exit.
-TEST_F(CGameLifecycleTest, ExitWithoutEntriesOrFromTheMenuWritesNone) {
+    fs::remove(savedGame());
     play();
     quit();
     play();
@@ -59,11 +58,7 @@ TEST_F(CGameLifecycleTest, ExitWithoutEntriesOrFromTheMenuWritesNone) {
     game->ui->doAction(actionBack);
     quit();
     EXPECT_FALSE(fs::exists(savedGame()));
-}
 
-// The result is recorded and the saved game removed when the medal shows; quitting then must not
-// bring a finished board back as a saved game.
-TEST_F(CGameLifecycleTest, ExitWhileTheMedalShowsLeavesNoSavedGame) {
     writeText(savedGame(), "to be removed by the solution");
     start(1).startLevel(0);
     clickButton(*game, *game->ui->cancelButton);  // not the saved game
@@ -96,20 +91,17 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     EXPECT_FLOAT_EQ(game->currentStyle()->unusedCellColour()[3], 1.0f);
 }
 
-TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntry) {
+// Out-of-range settings fall back to the first style and view, and are written back so. With no
+// style at all every screen still draws (the boards untextured).
+TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntryOrNone) {
     writeText(settings(), "[GameSettings]\nVisualStyle=7\nViewStyle=-1\n");
     start(0, "Count=2\n0=Classic\n1=Night\n").draw();
     EXPECT_EQ(game->visualStyle, 0);
     EXPECT_EQ(game->panel->viewIndex, 0);
     EXPECT_EQ(game->currentStyle()->name(), L"Classic");
     quit();
-    std::string text = readText(settings());
-    EXPECT_NE(text.find("VisualStyle=0"), std::string::npos);
-    EXPECT_NE(text.find("ViewStyle=0"), std::string::npos);
-}
+    for (const char* line : {"VisualStyle=0", "ViewStyle=0"}) EXPECT_NE(readText(settings()).find(line), std::string::npos);
 
-// With no style at all every screen still draws (the boards untextured).
-TEST_F(CGameLifecycleTest, EmptyStyleCatalogueRunsWithoutAStyle) {
     writeText(settings(), "[GameSettings]\nVisualStyle=3\n");
     start(2, "Count=2\n");
     EXPECT_EQ(game->currentStyle(), nullptr);

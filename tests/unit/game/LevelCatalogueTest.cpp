@@ -11,7 +11,8 @@ namespace {
 using Paths = std::vector<std::wstring>;
 using LevelCatalogueTest = GameFolderTest;
 
-// ".grd" of any case and nothing else, no sub-folders; plain code-unit order.
+// ".grd" of any case and nothing else, no sub-folders; plain code-unit order, as UTF-16 code units:
+// a character beyond U+FFFF (a surrogate pair, 0xD83D...) comes before U+E000.
 TEST_F(LevelCatalogueTest, ListsGrdFilesOfAnyCaseInCodeUnitOrder) {
     for (const char* name : {"a.grd", "B.GRD", "Level2.grd", "Level10.grd", "Level1.grd", "Three.grd.bak", "Four.gsv",
                              "Inner.grd/Five.grd"})
@@ -20,10 +21,7 @@ TEST_F(LevelCatalogueTest, ListsGrdFilesOfAnyCaseInCodeUnitOrder) {
                                         L"Data\\Levels\\Level2.grd", L"Data\\Levels\\a.grd"}));
     fs::remove_all(folder / "Data");
     EXPECT_TRUE(scanLevelFolder().empty());
-}
 
-// As UTF-16 code units: a character beyond U+FFFF (a surrogate pair, 0xD83D...) comes before U+E000.
-TEST(LevelCatalogueOrder, CharactersBeyondTheBasicPlaneSortByTheirSurrogates) {
     Paths paths{L"\uE000", L"\U0001F600", L"\u00E9", L"e", L"ee"};
     sortByCodeUnits(paths);
     EXPECT_EQ(paths, (Paths{L"e", L"ee", L"\u00E9", L"\U0001F600", L"\uE000"}));

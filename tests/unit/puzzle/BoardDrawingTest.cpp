@@ -1,8 +1,9 @@
-// The arithmetic behind the board drawing: digits of a number, earned medals, the best-time caption
-// and the miniature's size. The pixels themselves are checked by the render tests.
+// The arithmetic behind the board drawing: digits of a number, earned medals, the times shown and
+// the miniature's size. The pixels themselves are checked by the render tests.
 #include "puzzle/BoardDrawLayout.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -28,19 +29,22 @@ TEST(BoardDrawLayout, MedalsAreEarnedFromBronzeUpAndStopAtTheFirstMiss) {
         EXPECT_EQ(earnedMedals(row.best, row.gold, row.silver, row.bronze), row.medals) << row.best;
 }
 
-TEST(BoardDrawLayout, BestTimeCaptionMatchesTheClockFormat) {
+// The clock's minutes and seconds, each at least two digits; the card's best time the same, and
+// "--//--" for none (0 or, from a damaged records file, below 0).
+TEST(BoardDrawLayout, TimesAsMinutesAndSecondsAndNoBestTimeAsDashes) {
     char text[24];
-    EXPECT_STREQ(bestTimeText(0, text), "--//--");
+    for (auto [seconds, expected] : {std::pair{0, "00:00"}, {59, "00:59"}, {75, "01:15"}, {600, "10:00"},
+                                     {3600, "60:00"}, {6000, "100:00"}, {2147483647, "35791394:07"}}) {
+        EXPECT_EQ(formatTime(uint32_t(seconds)), expected);
+        EXPECT_STREQ(bestTimeText(seconds, text), seconds ? expected : "--//--");
+    }
     EXPECT_STREQ(bestTimeText(-70, text), "--//--");
-    for (int32_t seconds : {1, 59, 70, 600, 3600, 6000, 2147483647})
-        EXPECT_EQ(std::string(bestTimeText(seconds, text)), formatTime(uint32_t(seconds))) << seconds;
 }
 
 TEST(BoardDrawLayout, MiniatureFitsItsLongerSideAndEmptyBoardsHaveNone) {
-    EXPECT_FLOAT_EQ(miniatureSide(10, 5), 0.02f);
-    EXPECT_FLOAT_EQ(miniatureSide(5, 10), 0.02f);
-    EXPECT_FLOAT_EQ(miniatureSide(49, 49) * 49, 0.2f);
-    for (auto [width, height] : {std::pair{0, 0}, {0, 7}, {7, 0}}) EXPECT_EQ(miniatureSide(width, height), 0.0f);
+    for (auto [width, height, side] : {std::tuple{10, 5, 0.02f}, {5, 10, 0.02f}, {49, 49, 0.2f / 49}, {0, 0, 0.0f},
+                                       {0, 7, 0.0f}, {7, 0, 0.0f}})
+        EXPECT_FLOAT_EQ(miniatureSide(width, height), side) << width << "x" << height;
 }
 
 }  // namespace

@@ -1,90 +1,46 @@
 // The board's keyboard cursor, entries by key, and the history that undo and redo walk.
 #include <functional>
 #include <tuple>
-#include <memory>
 
-#include <gtest/gtest.h>
-
-#include "platform/NullBackend.h"
 #include "puzzle/PopUp.h"
-#include "puzzle/Run.h"
-#include "tests/support/Boards.h"
+#include "tests/support/PlayFixtures.h"
 
-using namespace testsupport;
-
-namespace {
-
-platform::Event key(platform::Key name, char character = 0, bool shift = false, bool ctrl = false) {
-    platform::Event press;
-    press.type = platform::EventType::KeyPressed;
-    press.key = name;
-    press.character = character;
-    press.shift = shift;
-    press.ctrl = ctrl;
-    return press;
-}
-platform::Event digit(char character, bool shift = false) { return key(platform::Key::Character, character, shift); }
-
-std::unique_ptr<CTallix> board(const std::vector<std::string>& rows) {
-    auto result = std::make_unique<CTallix>();
-    Bytes file = levelFile(rows);
-    result->readLevel(file.data(), file.size());
-    result->zoom = 1.0f;
-    result->centreX = 0.5f;
-    result->centreY = 0.37f;
-    return result;
-}
-
-}  // namespace
+using namespace playtest;
 
 // Playable cells with gaps: the cursor passes over the gaps and stops at the edges.
 TEST(BoardCursor, MovesOverPlayableCellsOnly) {
-    auto b = board({"u u u u u", "u p p u p", "u p u u u", "u u u p p"});
+    auto b = laidOutBoard({"u u u u u", "u p p u p", "u p u u u", "u u u p p"});
     EXPECT_EQ(firstPlayable(*b), (CellPlace{1, 1}));
-    struct Row {
-        CellPlace from;
-        CursorMove move;
-        CellPlace to;
-    } rows[] = {
-        {{1, 1}, CursorMove::Right, {2, 1}}, {{2, 1}, CursorMove::Right, {4, 1}},
-        {{4, 1}, CursorMove::Right, {4, 1}}, {{1, 1}, CursorMove::Down, {1, 2}},
-        {{1, 2}, CursorMove::Down, {1, 2}},  {{4, 3}, CursorMove::Left, {3, 3}},
-        {{3, 3}, CursorMove::Left, {3, 3}},  {{2, 1}, CursorMove::Up, {2, 1}},
-        {{4, 3}, CursorMove::Up, {4, 1}},    {{4, 1}, CursorMove::RowStart, {1, 1}},
-        {{1, 1}, CursorMove::RowEnd, {4, 1}}, {{3, 3}, CursorMove::RowStart, {3, 3}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(moveCursor(*b, row.from, row.move), row.to)
-            << row.from.column << "," << row.from.row << " move " << int(row.move);
-    EXPECT_FALSE(firstPlayable(*board({"u u", "u u"})).valid());
+    using M = CursorMove;
+    for (auto [from, move, to] : {std::tuple{CellPlace{1, 1}, M::Right, CellPlace{2, 1}}, {{2, 1}, M::Right, {4, 1}},
+                                  {{4, 1}, M::Right, {4, 1}}, {{1, 1}, M::Down, {1, 2}}, {{1, 2}, M::Down, {1, 2}},
+                                  {{4, 3}, M::Left, {3, 3}}, {{3, 3}, M::Left, {3, 3}}, {{2, 1}, M::Up, {2, 1}},
+                                  {{4, 3}, M::Up, {4, 1}}, {{4, 1}, M::RowStart, {1, 1}}, {{1, 1}, M::RowEnd, {4, 1}},
+                                  {{3, 3}, M::RowStart, {3, 3}}})
+        EXPECT_EQ(moveCursor(*b, from, move), to) << from.column << "," << from.row << " move " << int(move);
+    EXPECT_FALSE(firstPlayable(*laidOutBoard({"u u", "u u"})).valid());
 }
 
 // Without the pointer on a playable cell the first key only shows the cursor; with it, keys act
 // there. The cursor follows the pointer and the hover follows the cursor.
 TEST(BoardKeys, FirstKeyPlacesTheCursorThenKeysEnterClearAndMark) {
-    auto b = board(squareGrid());
-    b->keyDown(digit('5'));
+    auto b = laidOutBoard(squareGrid());
+    type(*b, "5");
     EXPECT_TRUE(b->cursorShown);
     EXPECT_EQ(b->cursor, (CellPlace{1, 1}));
     EXPECT_FALSE(b->hasEntries());
-    b->keyDown(digit('5'));
+    type(*b, "5 Right shift+2 shift+2 shift+7");
     EXPECT_EQ(playable(*b, 1, 1).value, 5);
-    b->keyDown(key(platform::Key::Right));
-    b->keyDown(digit('2', true));
-    b->keyDown(digit('2', true));
-    b->keyDown(digit('7', true));
     EXPECT_EQ(playable(*b, 2, 1).marks, (std::array<bool, 9>{false, false, false, false, false, false, true}));
-    b->keyDown(key(platform::Key::Left));
-    b->keyDown(digit('6', true));  // a mark only in an empty cell
+    type(*b, "Left shift+6");  // a mark only in an empty cell
     EXPECT_FALSE(playable(*b, 1, 1).marks[5]);
-    b->keyDown(key(platform::Key::Backspace));
+    type(*b, "BackSpace");
     EXPECT_EQ(playable(*b, 1, 1).value, 0);
 
     b->mouseMove(cellCentreX(*b, 2), cellCentreY(*b, 2));
     EXPECT_EQ(b->cursor, (CellPlace{2, 2}));
-    b->keyDown(digit('9'));
+    type(*b, "9 Up");
     EXPECT_EQ(playable(*b, 2, 2).value, 9);
-    b->keyDown(key(platform::Key::Up));
     EXPECT_EQ(b->hoveredCell, b->cellAt(2, 1));
     b->wheel(120);  // the wheel acts where the cursor is
     EXPECT_EQ(playable(*b, 2, 1).value, 1);
@@ -92,21 +48,18 @@ TEST(BoardKeys, FirstKeyPlacesTheCursorThenKeysEnterClearAndMark) {
 
 // Every kind of change is one step: undo restores the cells before it and the run bookkeeping
 // (the duplicate in the down run shows wrong again), redo the cells after it; a spin of the wheel
-// over one cell is one step, and "Reset" is one step.
+// over one cell is one step, and "Reset" is one step. A new change drops what was undone; a solved
+// board takes nothing back; a board opened afresh has no history.
 TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
     platform::selectBackend(platform::Backend::Null);
     platform::null::reset();
     PPopUp keypad(PPopUp::keypad);
-    auto right = [](CTallix& b) { b.keyDown(key(platform::Key::Right)); };
-    struct Row {
-        const char* name;
-        std::function<void(CTallix&)> change;
-    } rows[] = {
-        {"key digit", [](CTallix& b) { b.keyDown(digit('2')); }},
-        {"key clear", [](CTallix& b) { b.keyDown(key(platform::Key::Delete)); }},
-        {"key mark", [&](CTallix& b) { right(b), b.keyDown(digit('4', true)); }},
+    std::pair<const char*, std::function<void(CTallix&)>> rows[] = {
+        {"key digit", [](CTallix& b) { type(b, "2"); }},
+        {"key clear", [](CTallix& b) { type(b, "Delete"); }},
+        {"key mark", [](CTallix& b) { type(b, "Right shift+4"); }},
         {"keypad mark",
-         [&](CTallix& b) {
+         [](CTallix& b) {
              float x = cellCentreX(b, 2), y = cellCentreY(b, 1);
              b.buttonDown(x, y, 2);
              b.mouseMove(x - 0.036f, y + 0.036f);  // item 1
@@ -116,17 +69,16 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
         {"wheel spin", [](CTallix& b) { b.wheel(120), b.wheel(120), b.wheel(120); }},
         {"reset", [](CTallix& b) { b.playerReset(); }},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto b = board(squareGrid());
+    for (const auto& [name, change] : rows) {
+        SCOPED_TRACE(name);
+        auto b = laidOutBoard(squareGrid());
         b->markPopUp = &keypad;
         b->mouseMove(cellCentreX(*b, 1), cellCentreY(*b, 1));
-        for (platform::Event press : {digit('1'), key(platform::Key::Down), digit('1'), key(platform::Key::Up)})
-            b->keyDown(press);
+        type(*b, "1 Down 1 Up");
         ASSERT_TRUE(showsWrong(playable(*b, 1, 2)));
         std::vector<CellContents> before = snapshot(b->playableCellsInRowOrder());
         size_t steps = b->history.size();
-        row.change(*b);
+        change(*b);
         std::vector<CellContents> after = snapshot(b->playableCellsInRowOrder());
         ASSERT_NE(before, after);
         EXPECT_EQ(b->history.size(), steps + 1);
@@ -137,23 +89,20 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
         EXPECT_EQ(snapshot(b->playableCellsInRowOrder()), after);
         EXPECT_FALSE(b->redo());
     }
-}
 
-// A new change drops what was undone; a solved board takes nothing back; a board opened afresh
-// has no history.
-TEST(BoardHistory, NewChangeDropsTheUndoneStepsAndSolvedBoardsStay) {
-    auto b = board(squareGrid());
+    auto b = laidOutBoard(squareGrid());
     b->mouseMove(cellCentreX(*b, 1), cellCentreY(*b, 1));
-    for (char d : {'1', '2'}) b->keyDown(digit(d));
+    type(*b, "1 2");
     EXPECT_TRUE(b->undo());
-    b->keyDown(digit('3'));
+    type(*b, "3");
     EXPECT_FALSE(b->redo());
     EXPECT_TRUE(b->undo());
     EXPECT_EQ(playable(*b, 1, 1).value, 1);
 
-    for (auto [column, row, value] : {std::tuple{1, 1, 1}, {2, 1, 3}, {1, 2, 2}, {2, 2, 4}}) enter(playable(*b, column, row), value);
+    solve(*b);
     ASSERT_TRUE(b->isSolved());
     EXPECT_FALSE(b->undo());
     b->resetEntries();
     EXPECT_EQ(b->history.size(), 0u);
 }
+

@@ -7,36 +7,30 @@ using namespace playtest;
 
 namespace {
 
-// The square board at zoom 1 centred at (0.5, 0.375): cell edge 0.05, playable cells at columns
-// and rows 1 and 2, clues "4\0" at (0, 1) and "0\3" at (1, 0).
+// The square board centred at (0.5, 0.375): cell edge 0.05, playable cells at columns and rows 1
+// and 2, clues "4\0" at (0, 1) and "0\3" at (1, 0).
 class PlayRulesTest : public GameFolderTest {
 protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        board = loadBoard("Square", levelFile(squareGrid()));
-        board->zoom = 1.0f;
-        board->centreX = 0.5f;
-        board->centreY = 0.375f;
         board->digitPopUp = &ring;
         board->markPopUp = &keypad;
     }
-
     float x(int column) const { return cellCentreX(*board, column); }
     float y(int row) const { return cellCentreY(*board, row); }
-
     // Hover over a cell and press there: the board never swallows a press.
     void press(int column, int row, int button) {
         board->mouseMove(x(column), y(row));
         EXPECT_FALSE(board->buttonDown(x(column), y(row), button));
     }
 
-    PPopUp ring{PPopUp::ring};
-    PPopUp keypad{PPopUp::keypad};
-    std::unique_ptr<CTallix> board;
+    PPopUp ring{PPopUp::ring}, keypad{PPopUp::keypad};
+    std::unique_ptr<CTallix> board = laidOutBoard(squareGrid(), 0.375f);
 };
 
-// The mark under the pointer is the third of the cell it is in; a clue keeps the last one.
-TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
+// The mark under the pointer is the third of the cell it is in (a clue keeps the last one); a
+// middle click takes it when it is set, and clears a digit.
+TEST_F(PlayRulesTest, MiddleClickTakesTheHoveredMarkAndClearsADigit) {
     const float third = 0.05f / 3;
     struct Probe { int column, row; float dx, dy; int mark; };
     for (Probe p : {Probe{1, 1, -third, third, 1}, Probe{2, 2, third, -third, 9}, Probe{1, 1, third, 0, 6},
@@ -47,9 +41,7 @@ TEST_F(PlayRulesTest, HoveredMarkIsTheThirdUnderThePointer) {
     }
     board->mouseMove(0.05f, 0.05f);
     EXPECT_EQ(board->hoveredCell, nullptr);
-}
 
-TEST_F(PlayRulesTest, MiddleClickTakesASetMarkAndClearsADigit) {
     PCellActive& cell = playable(*board, 1, 1);
     press(1, 1, 1);
     EXPECT_EQ(cell.value, 0);  // mark 5 is not set: nothing
@@ -62,10 +54,11 @@ TEST_F(PlayRulesTest, MiddleClickTakesASetMarkAndClearsADigit) {
     EXPECT_FALSE(cell.acrossRun->over);
 }
 
+// One step per call whatever the delta, within 0 to 9, on playable cells only.
 TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNineOnPlayableCellsOnly) {
     PCellActive& cell = playable(*board, 2, 2);
     board->mouseMove(x(2), y(2));
-    board->wheel(360);  // three notches in one call still make one step
+    board->wheel(360);
     EXPECT_EQ(cell.value, 1);
     for (int i = 0; i < 12; ++i) board->wheel(120);
     EXPECT_EQ(cell.value, 9);
@@ -76,32 +69,32 @@ TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNineOnPlayableCellsOnly) {
     board->wheel(0);
     EXPECT_EQ(cell.value, 0);
 
-    auto fixed = loadBoard("Fixed", levelFile({"7\\0 f4 p"}));
-    fixed->mouseMove(cellCentreX(*fixed, 1), cellCentreY(*fixed, 0));
-    fixed->wheel(120);
+    auto fixed = laidOutBoard({"7\\0 f4 p"});
+    for (int column : {1, 0}) {
+        fixed->mouseMove(cellCentreX(*fixed, column), cellCentreY(*fixed, 0));
+        fixed->wheel(column ? 120 : -120);
+    }
     EXPECT_EQ(asLocked(fixed->cellAt(1, 0))->value, 4);
-    fixed->mouseMove(cellCentreX(*fixed, 0), cellCentreY(*fixed, 0));
-    fixed->wheel(-120);
     EXPECT_EQ(asHeader(fixed->cellAt(0, 0))->acrossSum, 7);
 }
 
-TEST_F(PlayRulesTest, LeftDragOnAClueMovesTheBoardByThePointer) {
+// A left drag on a clue moves the board by the pointer; middle and right drags and unused cells
+// move nothing.
+TEST_F(PlayRulesTest, OnlyALeftDragOnAClueMovesTheBoard) {
     const float startX = x(0), startY = y(1);
     press(0, 1, 0);
     EXPECT_TRUE(board->drag.held[0]);
-    board->mouseMove(startX + 0.125f, startY - 0.0625f);
-    EXPECT_FLOAT_EQ(board->centreX, 0.625f);
-    EXPECT_FLOAT_EQ(board->centreY, 0.3125f);
-    board->mouseMove(startX + 0.25f, startY - 0.0625f);
-    EXPECT_FLOAT_EQ(board->centreX, 0.75f);
-    EXPECT_FLOAT_EQ(board->centreY, 0.3125f);
+    for (auto [dx, centreX] : {std::pair{0.125f, 0.625f}, {0.25f, 0.75f}}) {
+        board->mouseMove(startX + dx, startY - 0.0625f);
+        EXPECT_FLOAT_EQ(board->centreX, centreX);
+        EXPECT_FLOAT_EQ(board->centreY, 0.3125f);
+    }
     EXPECT_FALSE(board->buttonUp(0.0f, 0.0f, 0));
     EXPECT_FALSE(board->drag.held[0]);
     board->mouseMove(0.1f, 0.1f);
     EXPECT_FLOAT_EQ(board->centreX, 0.75f);
-}
 
-TEST_F(PlayRulesTest, MiddleAndRightDragsAndUnusedCellsMoveNothing) {
+    board->centreX = 0.5f;
     press(1, 0, 2);
     press(1, 0, 1);
     EXPECT_TRUE(board->drag.held[2] && board->drag.held[1]);
@@ -114,6 +107,7 @@ TEST_F(PlayRulesTest, MiddleAndRightDragsAndUnusedCellsMoveNothing) {
     EXPECT_FALSE(ring.isOpen());
 }
 
+// Left opens the ring, right the keypad; without pop-ups neither press does anything.
 TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
     press(1, 1, 0);
     EXPECT_EQ(board->currentPopUp, &ring);
@@ -128,17 +122,16 @@ TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
     EXPECT_EQ(board->currentPopUp, &keypad);
     EXPECT_TRUE(keypad.markMode());
     EXPECT_EQ(keypad.targetCell(), &playable(*board, 2, 1));
+
+    auto bare = laidOutBoard(squareGrid(), 0.375f);
+    bare->mouseMove(x(1), y(1));
+    for (int button : {0, 2}) bare->buttonDown(x(1), y(1), button);
+    EXPECT_EQ(bare->currentPopUp, nullptr);
 }
 
-TEST_F(PlayRulesTest, BoardWithoutPopUpsIgnoresLeftAndRightPresses) {
-    board->digitPopUp = board->markPopUp = nullptr;
-    press(1, 1, 0);
-    press(1, 1, 2);
-    EXPECT_EQ(board->currentPopUp, nullptr);
-    EXPECT_FALSE(board->hasEntries());
-}
-
-TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
+// A press outside an open pop-up acts on the board in the same press; one inside the ring chooses
+// its digit, while the pop-up keeps the pointer and the wheel.
+TEST_F(PlayRulesTest, APressOutsideAnOpenPopUpActsOnTheBoardAndOneInsideChooses) {
     press(1, 1, 0);
     ASSERT_TRUE(ring.isOpen());
     float farX = x(2) + 0.015f, farY = y(2) - 0.015f;
@@ -152,9 +145,8 @@ TEST_F(PlayRulesTest, PressOutsideAnOpenPopUpActsOnTheBoardInTheSamePress) {
     board->buttonDown(x(0), y(1), 0);  // a clue: closes the ring and starts a drag
     EXPECT_FALSE(ring.isOpen());
     EXPECT_TRUE(board->drag.held[0]);
-}
+    board->buttonUp(x(0), y(1), 0);
 
-TEST_F(PlayRulesTest, APressInsideTheRingChoosesItsDigit) {
     PCellActive& cell = playable(*board, 1, 1);
     press(1, 1, 0);
     platform::null::advanceTime(300);  // the ring has grown

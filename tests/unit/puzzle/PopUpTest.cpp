@@ -4,24 +4,17 @@
 #include <cmath>
 #include <tuple>
 
-#include <gtest/gtest.h>
-
-#include "platform/NullBackend.h"
-#include "platform/Platform.h"
-#include "puzzle/Cells.h"
-#include "puzzle/Run.h"
+#include "tests/support/PlayFixtures.h"
 
 namespace {
 
 using Marks = std::array<bool, 9>;
 
-// A cell in a run of 9 with one other empty cell, so writes show up in the run's sum.
-class PopUpTest : public testing::Test {
+// A cell in a run of 9 with one other empty cell, so writes show up in the run's sum; on the null
+// backend's fake clock.
+class PopUpTest : public testsupport::GameFolderTest {
 protected:
-    void SetUp() override {
-        platform::selectBackend(platform::Backend::Null);
-        platform::null::reset();
-        platform::null::setTime(50000);
+    PopUpTest() {
         run.cells = {&cell, &other};
         cell.acrossRun = other.acrossRun = &run;
     }
@@ -33,10 +26,7 @@ protected:
         popUp.placeItems(popUp.advanceScale());
     }
     void moveOut(PPopUp& popUp, float d) { popUp.mouseMove(cx + d, cy); }  // straight to the right
-    void pressAt(PPopUp& popUp, float x, float y, int button) {
-        popUp.mouseMove(x, y);
-        popUp.buttonDown(x, y, button);
-    }
+    void pressAt(PPopUp& popUp, float x, float y, int button) { popUp.mouseMove(x, y), popUp.buttonDown(x, y, button); }
 
     const float cx = 0.5f, cy = 0.4f;
     PCellHeader clue{9, 0};
@@ -46,9 +36,10 @@ protected:
     PPopUp keypad{PPopUp::keypad};
 };
 
-// Ring: 1 just right of the top, clockwise, 5 straight below, 9 just left of the top.
-// Keypad: 1 2 3 on the top row, 5 at the centre.
-TEST_F(PopUpTest, LayoutsPlaceTheDigitsWhereThePlayerExpectsThem) {
+// Ring: 1 just right of the top, clockwise, 5 straight below, 9 just left of the top; keypad: 1 2 3
+// on the top row, 5 at the centre. The ring grows out of the centre, then fades with the pointer's
+// distance; while it still grows, a pointer inside leaves the growth alone and one outside stops it.
+TEST_F(PopUpTest, RingLayoutGrowsOutOfTheCentreAndFadesWithDistance) {
     const auto& around = ring.items();
     ASSERT_EQ(around.size(), 10u);
     EXPECT_TRUE(around[1].baseX > 0 && around[1].baseY > 0.046f && around[9].baseX < 0 && around[9].baseY > 0.046f);
@@ -58,9 +49,7 @@ TEST_F(PopUpTest, LayoutsPlaceTheDigitsWhereThePlayerExpectsThem) {
     for (int i = 0; i < 10; ++i) EXPECT_EQ(keys[i].value, i);
     for (auto [k, x, y] : {std::tuple{1, -0.036f, 0.036f}, {3, 0.036f, 0.036f}, {5, 0.0f, 0.0f}, {9, 0.036f, -0.036f}})
         EXPECT_TRUE(std::abs(keys[k].x - x) < 1e-6f && std::abs(keys[k].y - y) < 1e-6f) << k;
-}
 
-TEST_F(PopUpTest, RingGrowsOutOfTheCentre) {
     ring.openAt(&cell, cx, cy, false);
     EXPECT_TRUE(ring.isOpen());
     EXPECT_EQ(ring.hoveredItem(), &ring.items()[0]);
@@ -72,11 +61,8 @@ TEST_F(PopUpTest, RingGrowsOutOfTheCentre) {
     }
     platform::null::advanceTime(1000);
     EXPECT_FLOAT_EQ(ring.advanceScale(), 1.0f);
-}
 
-// Full size within the inner circle, half size at 0.09, closed beyond the reach of 0.11; while the
-// ring still grows, a pointer inside leaves the growth alone and one outside stops it.
-TEST_F(PopUpTest, ScaleFallsFromTheInnerCircleToTheReach) {
+    // Full size within the inner circle, half size at 0.09, closed beyond the reach of 0.11.
     openFinished(ring, false);
     for (auto [distance, scale] : {std::pair{0.03f, 1.0f}, {0.07f, 1.0f}, {0.09f, 0.5f}, {0.03f, 1.0f}}) {
         moveOut(ring, distance);
@@ -126,7 +112,10 @@ TEST_F(PopUpTest, RingCentreClearsAndADigitIsWrittenByAnyButton) {
     EXPECT_FALSE(ring.isOpen());
 }
 
-TEST_F(PopUpTest, KeypadHoverFollowsTheThreeByThreeGrid) {
+// The keypad's hover follows its three by three grid. In mark mode left toggles a mark, middle
+// writes the digit, right closes; digit mode shows no marks and writes the item hovered at opening
+// (5 of the keypad).
+TEST_F(PopUpTest, KeypadHoverFollowsTheGridAndButtonsToggleWriteOrClose) {
     openFinished(keypad, true);
     EXPECT_EQ(keypad.hoveredItem(), &keypad.items()[5]);
     const float step = keypad.itemSize();
@@ -145,9 +134,7 @@ TEST_F(PopUpTest, KeypadHoverFollowsTheThreeByThreeGrid) {
     EXPECT_TRUE(keypad.isOpen());
     EXPECT_EQ(cell.value, 0);
     EXPECT_EQ(cell.marks, Marks{});
-}
 
-TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     cell.marks[1] = true;
     openFinished(keypad, true);
     EXPECT_TRUE(keypad.items()[2].marked);
@@ -170,13 +157,11 @@ TEST_F(PopUpTest, LeftTogglesMarksMiddleWritesRightCloses) {
     EXPECT_FALSE(keypad.isOpen());
     EXPECT_EQ(cell.value, 4);
     EXPECT_FALSE(cell.marks[3]);
-}
 
-TEST_F(PopUpTest, DigitModeShowsNoMarks) {
     cell.marks.fill(true);
     keypad.openAt(&cell, cx, cy, false);
     for (const auto& item : keypad.items()) EXPECT_FALSE(item.marked);
-    keypad.buttonDown(cx, cy, 0);  // item 5 hovered at opening: digit mode writes it
+    keypad.buttonDown(cx, cy, 0);
     EXPECT_EQ(cell.value, 5);
 }
 

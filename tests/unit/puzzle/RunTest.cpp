@@ -25,7 +25,7 @@ protected:
     PCellActive first, second;
 };
 
-TEST_F(RunTest, EntriesAgainstTheTarget) {
+TEST_F(RunTest, EntriesAgainstTheTargetAndTheCellsTheyMarkWrong) {
     struct Row { int a, b, sum; bool complete, over, duplicate, inError, satisfied; };
     for (Row row : {Row{3, 7, 10, true, false, false, false, true}, Row{3, 3, 6, true, false, true, true, false},
                     Row{9, 0, 9, false, false, false, false, false}, Row{9, 5, 14, true, true, false, true, false},
@@ -40,9 +40,8 @@ TEST_F(RunTest, EntriesAgainstTheTarget) {
         EXPECT_EQ(run.inError(), row.inError);
         EXPECT_EQ(run.satisfied(), row.satisfied);
     }
-}
 
-TEST_F(RunTest, CellShowsWrongWhenEitherRunIsInError) {
+    // A cell shows wrong when either of its runs is in error.
     ::Run down(3, runDown, &clue);
     down.cells = {&first};
     first.downRun = &down;

@@ -7,15 +7,11 @@ using namespace playtest;
 
 namespace {
 
-Bytes le32(uint32_t value) {
-    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
-            static_cast<uint8_t>(value >> 24)};
-}
+Bytes le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
 Bytes record(uint32_t value, Bytes marks = Bytes(9, 0)) { return le32(value) + marks; }
 Bytes savedHeader(uint32_t width, uint32_t height, uint32_t elapsed) {
     return bytesOf("GRD1BS") + le32(width) + le32(height) + le32(elapsed);
 }
-Bytes cut(const Bytes& file, size_t length) { return Bytes(file.begin(), file.begin() + length); }
 
 // The square board's playable cells (1,1) (2,1) (1,2) (2,2) in row order: each digit, then "/"
 // and its marks when it has any.
@@ -37,8 +33,11 @@ protected:
     fs::path savedFile() const { return levels() / "Square.gsv"; }
 };
 
-// Written in row order over whatever file was there, and restored with the runs' states.
-TEST_F(SavedGameTest, WrittenInRowOrderAndRestoredWithRunStates) {
+// Written in row order over whatever file was there, and restored with the runs' states. Every
+// file that can be read restores (true) into a board cleared first: a wrong header leaves the board
+// empty and the time alone; another board size restores only the time. (Files cut short or with a
+// bit flipped anywhere: SavedGameBadInput.)
+TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
     auto board = square();
     enter(playable(*board, 1, 1), 2);
     enter(playable(*board, 2, 1), 2);  // a duplicate in the across run of 4
@@ -59,59 +58,41 @@ TEST_F(SavedGameTest, WrittenInRowOrderAndRestoredWithRunStates) {
     EXPECT_EQ(entries(*resumed), "2 2 0/19 0");
     EXPECT_TRUE(showsWrong(playable(*resumed, 1, 1)));
     EXPECT_TRUE(playable(*resumed, 1, 1).acrossRun->duplicate);
-}
 
-// Every file that can be read restores (true), whatever it holds. A wrong header leaves the board
-// empty and the time alone; another board size restores only the time; missing bytes read as
-// empty; values outside 0 to 9 load empty and any non-zero mark byte is a mark.
-TEST_F(SavedGameTest, WhatAReadableFileRestores) {
     const Bytes body = le32(3) + le32(3) + le32(5) + record(4) + record(4) + record(4) + record(4);
-    const Bytes full = savedHeader(3, 3, 42) + record(1) + record(3, {0, 1, 0, 0, 0, 0, 0, 0, 0}) +
-                       record(2, {1, 1, 1, 1, 1, 1, 1, 1, 1}) + record(4);
-    struct Row { const char* what; Bytes file; uint32_t elapsed; const char* entries; };
+    struct Row { const char* what; Bytes file; uint32_t elapsed; };
     const Row rows[] = {
-        {"empty", Bytes{}, 777, "0 0 0 0"},
-        {"five header letters", bytesOf("GRD1B"), 777, "0 0 0 0"},
-        {"another letter", bytesOf("GRD1BT") + body, 777, "0 0 0 0"},
-        {"lower case", bytesOf("grd1bs") + body, 777, "0 0 0 0"},
-        {"the level header", Bytes{'G', 'R', 'D', '1', 'B', 0} + body, 777, "0 0 0 0"},
-        {"another size", savedHeader(4, 3, 5000) + record(1) + record(2) + record(3) + record(4), 5000, "0 0 0 0"},
-        {"three marks of the third record", cut(full, 18 + 13 + 13 + 4 + 3), 42, "1 3/2 2/123 0"},
-        {"two bytes of the last value", cut(full, full.size() - 11), 42, "1 3/2 2/123456789 0"},
-        {"height and time missing", bytesOf("GRD1BS") + le32(3), 0, "0 0 0 0"},
-        {"values out of range", savedHeader(3, 3, 0) + record(10) + record(0xFFFFFFFFu) +
-                                    record(0x7FFFFFFF, {2, 0, 0, 0, 0, 0, 0, 0, 255}) + record(9), 0, "0 0 0/19 9"},
+        {"another letter", bytesOf("GRD1BT") + body, 777},
+        {"the level header", Bytes{'G', 'R', 'D', '1', 'B', 0} + body, 777},
+        {"another size", savedHeader(4, 3, 5000) + record(1) + record(2) + record(3) + record(4), 5000},
     };
     for (const Row& row : rows) {
         writeBytes(savedFile(), row.file);
-        auto board = square();
-        board->elapsed = 777;
-        enter(playable(*board, 2, 2), 9);  // must be gone after any load
-        EXPECT_TRUE(board->loadSavedGame()) << row.what;
-        EXPECT_EQ(board->elapsed, row.elapsed) << row.what;
-        EXPECT_EQ(entries(*board), row.entries) << row.what;
+        resumed = square();
+        resumed->elapsed = 777;
+        enter(playable(*resumed, 2, 2), 9);  // must be gone after any load
+        EXPECT_TRUE(resumed->loadSavedGame()) << row.what;
+        EXPECT_EQ(resumed->elapsed, row.elapsed) << row.what;
+        EXPECT_EQ(entries(*resumed), "0 0 0 0") << row.what;
     }
-    writeBytes(savedFile(), cut(full, 18 + 13 + 13));
-    auto board = square();
-    board->loadSavedGame();
-    EXPECT_TRUE(playable(*board, 1, 1).acrossRun->complete);  // 1 + 3 = 4, updated on restore
+    writeBytes(savedFile(), savedHeader(3, 3, 42) + record(1) + record(3));
+    resumed = square();
+    resumed->loadSavedGame();
+    EXPECT_TRUE(playable(*resumed, 1, 1).acrossRun->complete);  // 1 + 3 = 4, updated on restore
 }
 
-TEST_F(SavedGameTest, NothingHappensWithoutTheFlag) {
+// Without the flag (taken before the file appeared) nothing happens. A file gone since the flag was
+// taken clears the board, then the flag; a failed save keeps the flag until that next load.
+TEST_F(SavedGameTest, TheFlagDecidesAndAMissingFileClearsItAtTheNextLoad) {
     auto board = square();
     enter(playable(*board, 1, 1), 3);
     board->elapsed = 99;
     writeBytes(savedFile(), savedHeader(3, 3, 5) + record(0) + record(0) + record(0) + record(0));
-    EXPECT_FALSE(board->loadSavedGame());  // the flag was taken before the file appeared
+    EXPECT_FALSE(board->loadSavedGame());
     EXPECT_EQ(playable(*board, 1, 1).value, 3);
     EXPECT_EQ(board->elapsed, 99u);
-}
 
-// A file gone since the flag was taken clears the board, then the flag; a failed save keeps the
-// flag until that next load.
-TEST_F(SavedGameTest, MissingFileClearsTheFlagAtTheNextLoad) {
-    writeBytes(savedFile(), Bytes{});
-    auto board = square();
+    board = square();
     ASSERT_TRUE(board->savedGameExists);
     fs::remove(savedFile());
     enter(playable(*board, 1, 1), 3);

@@ -1,7 +1,6 @@
-// The board model: hit tests at the edges, entries, resetting, the solved test and time text.
+// The board model: hit tests at the edges, entries, resetting and the solved test.
 #include "puzzle/Tallix.h"
 
-#include "puzzle/FormatTime.h"
 #include "tests/support/PlayFixtures.h"
 
 using namespace playtest;
@@ -12,8 +11,10 @@ using TallixTest = GameFolderTest;
 
 // A 2 x 2 board laid out on exact binary fractions: cells 0.0625 wide, spanning x 0.4375 to 0.5625
 // and y 0.3125 to 0.4375. The right and bottom edges are outside; the left and top edges are
-// outside the board but inside the first cell.
-TEST_F(TallixTest, HitTestsAtTheEdges) {
+// outside the board but inside the first cell. Only digits in playable cells are entries: not a
+// fixed digit, not a mark; reset clears entries, marks and runs but not the level. Solved when
+// every run adds up: cells outside runs do not matter, a run without cells blocks.
+TEST_F(TallixTest, HitTestsResetAndTheSolvedTest) {
     auto board = loadBoard("Exact", levelFile({"3\\4 p", "p u"}));
     board->cellSize = 0.0625f;
     board->zoom = 1.0f;
@@ -32,11 +33,8 @@ TEST_F(TallixTest, HitTestsAtTheEdges) {
         EXPECT_EQ(column, p.column);
         EXPECT_EQ(row, p.row);
     }
-}
 
-// Only digits in playable cells are entries: not a fixed digit, not a mark.
-TEST_F(TallixTest, ResetClearsEntriesMarksAndRunsButNotTheLevel) {
-    auto board = loadBoard("Reset", levelFile({"0\\9 12\\0 f4 p", "p   u     u  u"}));
+    board = loadBoard("Reset", levelFile({"0\\9 12\\0 f4 p", "p   u     u  u"}));
     EXPECT_FALSE(board->hasEntries());
     playable(*board, 3, 0).marks.fill(true);
     EXPECT_FALSE(board->hasEntries());
@@ -51,11 +49,8 @@ TEST_F(TallixTest, ResetClearsEntriesMarksAndRunsButNotTheLevel) {
     EXPECT_EQ(asHeader(board->cellAt(1, 0))->acrossSum, 12);
     for (const auto& run : board->runs)
         EXPECT_FALSE(run->complete || run->over || run->duplicate || run->currentSum != 0);
-}
 
-// Solved when every run adds up: cells outside runs do not matter, a run without cells blocks.
-TEST_F(TallixTest, SolvedWhenEveryRunAddsUp) {
-    auto board = loadBoard("Square", levelFile(squareGrid()));
+    board = loadBoard("Square", levelFile(squareGrid()));
     EXPECT_FALSE(board->isSolved());
     solve(*board);
     EXPECT_TRUE(board->isSolved());
@@ -70,12 +65,6 @@ TEST_F(TallixTest, SolvedWhenEveryRunAddsUp) {
     auto blocked = loadBoard("Blocked", levelFile({"5\\0 p 3\\0"}));
     enter(playable(*blocked, 1, 0), 5);
     EXPECT_FALSE(blocked->isSolved());
-}
-
-TEST(FormatTimeTest, MinutesAndSecondsWithLeadingZeros) {
-    for (auto [seconds, text] : {std::pair{0u, "00:00"}, {59u, "00:59"}, {75u, "01:15"}, {600u, "10:00"},
-                                 {3600u, "60:00"}, {6000u, "100:00"}})
-        EXPECT_EQ(formatTime(seconds), text);
 }
 
 }  // namespace

@@ -1,32 +1,23 @@
 // The menu screen: hover and press states, the actions that need no game, and the confirmation box.
 #include "ui/UI.h"
 
-#include <memory>
-
-#include <gtest/gtest.h>
-
-#include "app/Shell.h"
 #include "gfx/MainFont.h"
-#include "platform/NullBackend.h"
-#include "platform/Platform.h"
+#include "tests/support/PlayFixtures.h"
 
 namespace {
 
 // The menus built with a main font that has no description file (every glyph 10/512 wide; its GL
 // calls are ignored without a context), on the null backend.
-class UITest : public testing::Test {
+class UITest : public testsupport::GameFolderTest {
 protected:
     static constexpr float glyphWidth = 10.0f / 512.0f;
 
     void SetUp() override {
-        platform::selectBackend(platform::Backend::Null);
-        platform::null::reset();
-        quitRequested = false;
+        GameFolderTest::SetUp();
         font = std::make_unique<CMainFont>(0u, L"Data\\NoSuchFont.ini");
         ui.font = font.get();
         ui.buildMenus();
     }
-    void TearDown() override { quitRequested = false; }
 
     // Press and release in the middle of a button.
     bool click(const uiButton& button) {
@@ -40,14 +31,16 @@ protected:
     UI ui;
 };
 
+// w/2 = 0.15 is not above 0.15; above it the box is 0.05 wider at once.
 TEST(ConfirmationBoxTest, HalfWidthRule) {
-    EXPECT_FLOAT_EQ(confirmationHalfWidth(0.0f), 0.15f);
-    EXPECT_FLOAT_EQ(confirmationHalfWidth(0.3f), 0.15f);   // w/2 = 0.15 is not above 0.15
-    EXPECT_FLOAT_EQ(confirmationHalfWidth(0.32f), 0.21f);  // the step: 0.05 wider at once
-    EXPECT_FLOAT_EQ(confirmationHalfWidth(0.8f), 0.45f);
+    for (auto [width, half] : {std::pair{0.0f, 0.15f}, {0.3f, 0.15f}, {0.32f, 0.21f}, {0.8f, 0.45f}})
+        EXPECT_FLOAT_EQ(confirmationHalfWidth(width), half) << width;
 }
 
-TEST_F(UITest, PressWithAnyButtonThenMoveRestoresHover) {
+// A press with any button, then a move, brings the hover back. The credit line is disabled: no
+// hover, no press, no click. The links go through the shell, the title is clicked but does
+// nothing, Exit ends the loop.
+TEST_F(UITest, MainMenuHoverPressesAndActionsWithoutAGame) {
     uiButton& play = *ui.pageMain[0];
     float x = play.x + play.width / 2, y = play.y - play.height / 2;
     ui.mouseMove(x, y);
@@ -60,22 +53,12 @@ TEST_F(UITest, PressWithAnyButtonThenMoveRestoresHover) {
     EXPECT_EQ(play.state, uiButton::normal);
     EXPECT_FALSE(ui.buttonDown(0.9f, 0.7f, 0));
     EXPECT_FALSE(ui.buttonUp(0.9f, 0.7f, 0));
-}
 
-// The credit line is disabled: no hover, no press, no click.
-TEST_F(UITest, DisabledElementNeverReacts) {
     uiButton& credit = *ui.pageMain[4];
     ASSERT_FALSE(credit.enabled);
-    float x = credit.x + credit.width / 2, y = credit.y - credit.height / 2;
-    ui.mouseMove(x, y);
+    EXPECT_FALSE(click(credit));
     EXPECT_EQ(credit.state, uiButton::normal);
-    EXPECT_FALSE(ui.buttonDown(x, y, 0));
-    EXPECT_EQ(credit.state, uiButton::normal);
-    EXPECT_FALSE(ui.buttonUp(x, y, 0));
-}
 
-// The links go through the shell, the title is clicked but does nothing, Exit ends the loop.
-TEST_F(UITest, MainMenuActionsWithoutAGame) {
     EXPECT_TRUE(click(*ui.pageMain[1]));
     EXPECT_TRUE(click(*ui.pageMain[2]));
     EXPECT_EQ(platform::null::openedTargets(),
@@ -88,17 +71,10 @@ TEST_F(UITest, MainMenuActionsWithoutAGame) {
     EXPECT_TRUE(quitRequested);
 }
 
-TEST_F(UITest, EveryActionClosesTheBox) {
-    for (int32_t code : {-1, 3, 11, 99}) {
-        ui.showConfirmation("Question???", confirmYesCancel, actionNone);
-        ui.doAction(code);
-        EXPECT_FALSE(ui.isConfirmationOpen()) << code;
-    }
-}
-
 // YES and CANCEL side by side; an OK box centres its label, keeps the size of "YES" and hides
-// CANCEL, which then cannot be clicked where it stood.
-TEST_F(UITest, BoxPlacesItsAnswers) {
+// CANCEL, which then cannot be clicked where it stood. While the box is open the page under it
+// hears nothing, and any action closes it.
+TEST_F(UITest, BoxPlacesItsAnswersAndIsModal) {
     ui.showConfirmation("Load saved game???", confirmYesCancel, actionLoadSavedGame);
     EXPECT_EQ(ui.yesButton->label, "YES");
     EXPECT_FLOAT_EQ(ui.yesButton->x, 0.4f);
@@ -119,19 +95,19 @@ TEST_F(UITest, BoxPlacesItsAnswers) {
 
     ui.showConfirmation("Reset puzzle???", confirmYesCancel, actionNone);
     EXPECT_EQ(ui.yesButton->label, "YES");
-    EXPECT_TRUE(click(*ui.cancelButton));
-    EXPECT_FALSE(ui.isConfirmationOpen());
-}
-
-// While the box is open the page under it hears nothing; only the box's buttons hover.
-TEST_F(UITest, OpenBoxIsModal) {
-    ui.showConfirmation("Reset puzzle???", confirmYesCancel, actionNone);
-    uiButton& play = *ui.pageMain[0];
+    uiButton& play = *ui.pageMain[0];  // the page under the box hears nothing
     EXPECT_FALSE(click(play));
     EXPECT_EQ(play.state, uiButton::normal);
     ui.mouseMove(ui.yesButton->x + 0.01f, ui.yesButton->y - 0.01f);
     EXPECT_EQ(ui.yesButton->state, uiButton::hover);
-    EXPECT_TRUE(ui.isConfirmationOpen());
+    EXPECT_TRUE(click(*ui.cancelButton));
+    EXPECT_FALSE(ui.isConfirmationOpen());
+
+    for (int32_t code : {-1, 3, 11, 99}) {  // every action closes the box
+        ui.showConfirmation("Question???", confirmYesCancel, actionNone);
+        ui.doAction(code);
+        EXPECT_FALSE(ui.isConfirmationOpen()) << code;
+    }
 }
 
 }  // namespace

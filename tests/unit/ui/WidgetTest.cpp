@@ -1,6 +1,7 @@
 // The panel: fading and the hold, the selectors, the record table, the two confirmations, the drag
 // handles with the cursor they hide, and presses in the strip.
 #include <cmath>
+#include <tuple>
 
 #include "gfx/VisualStyle.h"
 #include "puzzle/PopUp.h"
@@ -33,15 +34,9 @@ protected:
         platform::setCursorPos(pixelX(x), pixelY(y));
         game->mouseMove(x, y);
     }
-    void press(float x, float y, int button = 0) {
-        pointAt(x, y);
-        game->buttonDown(x, y, button);
-    }
+    void press(float x, float y, int button = 0) { pointAt(x, y), game->buttonDown(x, y, button); }
     void release(float x, float y) { game->buttonUp(x, y, 0); }
-    void click(const uiButton& button) {
-        press(button.x + button.width / 2, button.y - button.height / 2);
-        release(button.x + button.width / 2, button.y - button.height / 2);
-    }
+    void click(const uiButton& button) { clickButton(*game, button); }
     // One move of a left drag that started on the handle at (fromX, handleY): the panel puts the
     // cursor back there, and the window system then reports the pointer on that spot.
     void dragStep(float x, float y, float fromX) {
@@ -55,8 +50,9 @@ protected:
 };
 
 // Opened at 0 and fading in over 500 ms; the hold keeps it five seconds while the pointer is
-// elsewhere, then it fades out.
-TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
+// elsewhere, then it fades out. A pointer over the strip when the hold ends keeps the panel until
+// the pointer leaves; each enter and leave turns the fade round at the opacity it had reached.
+TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSecondsAndThePointerKeepsIt) {
     frameAfter(250);
     EXPECT_NEAR(fade(), 0.5f, 1e-4f);
     pointAt(0.5f, 0.3f);  // on the board
@@ -68,32 +64,18 @@ TEST_F(WidgetTest, OpeningALevelShowsThePanelForFiveSeconds) {
     frameAfter(500);
     EXPECT_NEAR(fade(), 0.0f, 1e-4f);
     EXPECT_FALSE(panel().fade.active);
-}
 
-// A pointer over the strip when the hold ends keeps the panel until the pointer leaves.
-TEST_F(WidgetTest, HoldEndingUnderThePointerKeepsThePanel) {
     pointAt(0.1f, 0.7f);
     frameAfter(5100);
     frameAfter(1000);
     EXPECT_TRUE(panel().shown);
-    pointAt(0.5f, 0.3f);
+    for (auto [x, y, milliseconds, opacity] : {std::tuple{0.5f, 0.3f, 200u, 0.6f}, {0.1f, 0.7f, 0u, 0.6f},
+                                               {0.1f, 0.7f, 100u, 0.8f}, {0.5f, 0.3f, 150u, 0.5f}}) {
+        pointAt(x, y);
+        frameAfter(milliseconds);
+        EXPECT_NEAR(fade(), opacity, 1e-4f) << x << " after " << milliseconds;
+    }
     EXPECT_FALSE(panel().shown);
-}
-
-// Each enter and leave turns the fade round at the opacity it had reached, without a jump.
-TEST_F(WidgetTest, InterruptedFadeReversesFromTheCurrentOpacity) {
-    pointAt(0.1f, 0.7f);
-    frameAfter(600);
-    pointAt(0.5f, 0.3f);
-    frameAfter(200);
-    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
-    pointAt(0.1f, 0.7f);
-    EXPECT_NEAR(fade(), 0.6f, 1e-4f);
-    frameAfter(100);
-    EXPECT_NEAR(fade(), 0.8f, 1e-4f);
-    pointAt(0.5f, 0.3f);
-    frameAfter(150);
-    EXPECT_NEAR(fade(), 0.5f, 1e-4f);
 }
 
 // Both selectors wrap around; a new style takes the view shown. Without styles only the view moves.
@@ -155,8 +137,9 @@ TEST_F(WidgetTest, ResetAndLoadSavedGameAsk) {
 }
 
 // Right grows the board by the distance moved, left shrinks it, straight down changes nothing; the
-// zoom stays within its bounds, and the cursor is hidden until the release.
-TEST_F(WidgetTest, ZoomFollowsHorizontalMovesWithinBounds) {
+// zoom stays within its bounds, and the cursor is hidden until the release. The move handle carries
+// the board within the view.
+TEST_F(WidgetTest, ZoomAndMoveHandlesFollowThePointerWithinBounds) {
     press(zoomX, handleY);
     EXPECT_EQ(cursorCounter(), -1);
     dragStep(zoomX, handleY - 0.02f, zoomX);
@@ -169,9 +152,8 @@ TEST_F(WidgetTest, ZoomFollowsHorizontalMovesWithinBounds) {
     EXPECT_FLOAT_EQ(board().zoom, maxBoardZoom);
     release(zoomX, handleY);
     EXPECT_EQ(cursorCounter(), 0);
-}
 
-TEST_F(WidgetTest, MoveHandleCarriesTheBoardButNotOutOfView) {
+    board().zoom = 1.0f;  // the move handle carries the board, but not out of view
     press(moveX, handleY);
     dragStep(moveX + 0.02f, handleY - 0.01f, moveX);
     EXPECT_NEAR(board().centreX, 0.52f, 1e-5f);
@@ -210,9 +192,11 @@ TEST_F(WidgetTest, CursorComesBackAfterEveryDrag) {
     EXPECT_FLOAT_EQ(board().centreX, 0.5f);
 }
 
-// A playable cell under the strip, away from every button: the press is the panel's. Below the
-// strip the same press opens the ring.
-TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoard) {
+// A playable cell under the strip, away from every button: the press is the panel's; below the
+// strip the same press opens the ring. A left release taken by a menu button ("Retire") still ends
+// both kinds of drag: the cursor comes back on the level page, and the board does not follow the
+// pointer when it is opened again.
+TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoardAndReleaseOverRetireEndsDrags) {
     board().centreX = 0.1f;
     board().centreY = 0.7f;
     press(0.1f, 0.7f);
@@ -221,11 +205,7 @@ TEST_F(WidgetTest, PressInTheStripNeverReachesTheBoard) {
     board().centreY = 0.55f;
     press(0.1f, 0.55f);
     EXPECT_TRUE(game->digitPopUp->isOpen());
-}
 
-// A left release taken by a menu button ("Retire") still ends both kinds of drag: the cursor comes
-// back on the level page, and the board does not follow the pointer when it is opened again.
-TEST_F(WidgetTest, ReleaseOverRetireEndsThePanelAndBoardDrags) {
     const uiButton& retire = *game->ui->pageGame[0];
     float retireX = retire.x + retire.width / 2, retireY = retire.y - retire.height / 2;
     press(moveX, handleY);

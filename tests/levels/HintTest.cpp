@@ -27,7 +27,7 @@ std::vector<int> solutionOf(const CLevelGrid& grid) {
 }  // namespace
 
 TEST(Hint, WrongDigitFirstThenTheReasonOfTheStep) {
-    CLevelGrid grid = gridFromText({"#  3\\ 4\\", "\\3 . .", "\\4 . ."});
+    CLevelGrid grid = gridFromText({"u 0\\3 0\\4", "3\\0 p p", "4\\0 p p"});
     std::vector<int> solution = solutionOf(grid), entered(solution.size(), 0);
     Hint hint = findHint(grid, entered, solution);
     EXPECT_EQ(hint.kind, Hint::nextDigit);

@@ -2,7 +2,6 @@
 #include "game/Backdrop.h"
 
 #include "GLContext.h"
-#include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
 #include "tests/support/DdsWriter.h"
@@ -36,8 +35,6 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         backdrop.draw();
     }
-
-    CTextureCache cache;
 };
 
 }  // namespace

@@ -10,9 +10,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "gfx/TextureCache.h"
+#include "puzzle/Tallix.h"
+#include "tests/support/DdsWriter.h"
 
 namespace render {
 
@@ -28,6 +33,7 @@ protected:
     void useBuiltGameFolder();
 
     std::filesystem::path folder;  // this test's working directory
+    CTextureCache cache;
 
 private:
     std::filesystem::path savedDirectory_;
@@ -35,16 +41,15 @@ private:
 };
 
 struct Pixel {
-    int r = 0, g = 0, b = 0, a = 0;
+    int r = 0, g = 0, b = 0;
 };
-std::ostream& operator<<(std::ostream& out, const Pixel& pixel);
 
 // Frame pixel (x, y), y counted upwards from the bottom row as GL does.
 Pixel readPixel(int x, int y);
 int pixelColumn(float viewX);  // the column whose pixels cover view x
 int pixelRow(float viewY);
 
-// Channels within `tolerance` levels of the expected ones (alpha ignored).
+// Channels within `tolerance` levels of the expected ones.
 testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, int tolerance = 3);
 // The same for the frame pixel under view point (x, y): x 0 (left) to 1 (right), y 0 (bottom) to
 // 0.75 (top).
@@ -58,5 +63,10 @@ Span litSpan(int y);
 
 // A quad of the bound texture, its t = 0 edge at the top: (left, top) to (left + width, top - height).
 void drawTexturedQuad(uint32_t texture, float left, float top, float width, float height);
+
+// A 16 x 16 image of one colour.
+void writeSolid(const std::filesystem::path& path, testsupport::Bgra colour);
+// A board read from a grid description (tests/support/Boards.h), centred across the frame.
+std::unique_ptr<CTallix> centredBoard(const std::vector<uint8_t>& file, float zoom, float centreY = 0.375f);
 
 }  // namespace render

@@ -2,20 +2,15 @@
 // every cell of every shipped level shows its kind's image, and the numbers of a small board land
 // inside their cells, each clue sum on its own side of the clue cell's diagonal.
 #include <cmath>
-#include <filesystem>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "GLContext.h"
 #include "app/IniFile.h"
 #include "app/Shell.h"
 #include "gfx/TextureBinding.h"
-#include "gfx/TextureCache.h"
 #include "gfx/VisualStyle.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
-#include "puzzle/Tallix.h"
 #include "tests/support/Boards.h"
 #include "tests/support/TestFiles.h"
 
@@ -38,15 +33,6 @@ Frame draw(CTallix& board, const CVisualStyle& style) {
 }
 
 const uint8_t* pixelAt(const Frame& frame, int x, int y) { return &frame[(size_t(y) * frameWidth + size_t(x)) * 4]; }
-
-std::unique_ptr<CTallix> boardOf(const Bytes& file, float zoom, float centreY) {
-    auto board = std::make_unique<CTallix>();
-    EXPECT_TRUE(board->readLevel(file.data(), file.size()));
-    board->zoom = zoom;
-    board->centreX = 0.5f;
-    board->centreY = centreY;
-    return board;
-}
 
 // ---- each cell's image: the mean of its top-left corner, which holds no number ----------------
 
@@ -104,7 +90,6 @@ protected:
             styleNames.push_back(catalogue.readString(L"Styles", std::to_wstring(i)));
     }
 
-    CTextureCache cache;
     std::vector<std::wstring> styleNames;
 };
 
@@ -124,7 +109,7 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);  // magenta: nothing in the shipped art
     for (const std::wstring& name : styleNames) {
         CVisualStyle style(name, cache);
-        auto reference = boardOf(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
+        auto reference = render::centredBoard(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
         Frame referenceFrame = draw(*reference, style);
         Mean expected[4];
         expected[kindClue] = cornerMean(referenceFrame, *reference, 1, 0);
@@ -132,7 +117,7 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
         expected[kindUnused] = cornerMean(referenceFrame, *reference, 0, 0);
         expected[kindFixed] = cornerMean(referenceFrame, *reference, 2, 1);
         for (const fs::path& level : levels) {
-            auto board = boardOf(readBytes(level), 1.0f, 0.37f);
+            auto board = render::centredBoard(readBytes(level), 1.0f, 0.37f);
             ASSERT_TRUE(cellLeftPixel(*board, 0) >= 0 && cellLeftPixel(*board, board->width) <= frameWidth &&
                         cellTopPixel(*board, 0) < frameHeight && cellTopPixel(*board, board->height) >= 0)
                 << level << " does not fit the frame at its starting view";
@@ -157,7 +142,7 @@ TEST_F(ShippedBoardsRender, NumbersLandInsideTheirCells) {
     ASSERT_GE(styleNames.size(), 3u);
     auto small = [](bool clueSums, bool digits) {
         std::string down = clueSums ? "0\\17" : "0\\0", across = clueSums ? "16\\0" : "0\\0";
-        auto board = boardOf(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f, 0.375f);
+        auto board = render::centredBoard(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f);
         if (digits) {
             enter(playable(*board, 1, 1), 8);
             enter(playable(*board, 2, 1), 9);

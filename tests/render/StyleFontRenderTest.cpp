@@ -1,7 +1,6 @@
 #include "gfx/StyleFont.h"
 
 #include "GLContext.h"
-#include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
 #include "tests/support/DdsWriter.h"
 #include "tests/support/TestFiles.h"
@@ -20,8 +19,6 @@ protected:
         glCallList(list);
         glPopMatrix();
     }
-
-    CTextureCache cache;
 };
 
 }  // namespace
@@ -29,7 +26,7 @@ protected:
 // Cells of 64 of 512 pixels and digit 1 of 64 pixels: at scale 2 the glyph is 200 frame pixels
 // square and its slant moves the top edge 40 pixels right and the bottom edge 40 pixels left.
 TEST_F(CStyleFontRender, SlantedDigitLeansRightAndUprightOneStandsStraight) {
-    writeBgraDds(folder / "Digits/Glyphs.dds", {solidBgra(16, 16, {255, 255, 255, 255})});
+    render::writeSolid(folder / "Digits/Glyphs.dds", {255, 255, 255, 255});
     writeText(folder / "Digits/Font.ini", "[global]\nmap=Glyphs.dds\nblocksize=64\ndeltaW=0\n[charset]\n1=64\n");
     CStyleFont font(cache, L"Digits\\Font.ini");
     ASSERT_NE(font.glyphTexture(), 0u);

@@ -1,11 +1,8 @@
 #include "gfx/TextureCache.h"
 
-#include <iostream>
-
 #include "GLContext.h"
 #include "gfx/TextureUpload.h"
 #include "platform/OpenGL.h"
-#include "tests/support/DdsWriter.h"
 
 using namespace testsupport;
 using render::shows;
@@ -22,8 +19,6 @@ protected:
         ASSERT_NE(texture, 0u) << "no texture";
         render::drawTexturedQuad(texture, 0.25f, 0.5f, 0.5f, 0.4f);
     }
-
-    CTextureCache cache;
 };
 
 }  // namespace
@@ -94,17 +89,16 @@ TEST_F(CTextureCacheRender, EachNameIsReadOnceAndFailuresStay) {
     EXPECT_NE(cache.getTexture(L".\\Late.dds"), 0u);  // the same file under another name loads
 }
 
-// One 4 x 4 block whose two end colours are both pure red (RGB 5:6:5 0xF800).
+// One 4 x 4 block whose two end colours are both pure red (RGB 5:6:5 0xF800). Where the context
+// offers no compression the file gives no texture.
 TEST_F(CTextureCacheRender, Dxt1ImageUploadsWhereTheContextOffersCompression) {
     writeDxt1Dds(folder / "Block.dds", {4, 4, {0x00, 0xF8, 0x00, 0xF8, 0, 0, 0, 0}});
     const bool supported = compressedTexturesSupported();
-    std::cout << "[ note ] compressed DXT upload " << (supported ? "supported" : "not supported") << " by "
-              << glGetString(GL_RENDERER) << "\n";
     RecordProperty("compressedTextures", supported ? "supported" : "refused");
     if (!supported) {
         EXPECT_EQ(cache.getTexture(L"Block.dds"), 0u);
-        return;
+    } else {
+        drawImage(L"Block.dds");
+        EXPECT_TRUE(shows(0.5f, 0.3f, 255, 0, 0));
     }
-    drawImage(L"Block.dds");
-    EXPECT_TRUE(shows(0.5f, 0.3f, 255, 0, 0));
 }

@@ -7,9 +7,7 @@
 
 #include "GLContext.h"
 #include "gfx/MainFont.h"
-#include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
-#include "tests/support/DdsWriter.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
-        testsupport::writeBgraDds(folder / "Data/White.dds", {testsupport::solidBgra(4, 4, {255, 255, 255, 255})});
+        render::writeSolid(folder / "Data/White.dds", {255, 255, 255, 255});
         white = cache.getTexture(L"Data\\White.dds");
         font = std::make_unique<CMainFont>(white, L"Data\\MainFont.ini");
     }
@@ -39,7 +37,6 @@ protected:
         return button;
     }
 
-    CTextureCache cache;
     uint32_t white = 0;
     std::unique_ptr<CMainFont> font;
 };

@@ -56,11 +56,6 @@ protected:
         style = std::make_unique<CVisualStyle>(L"Test", cache);
         font = std::make_unique<CMainFont>(cache.getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
     }
-    void TearDown() override {
-        style.reset();
-        if (font) font->release();
-        render::GLContextTest::TearDown();
-    }
 
     static std::unique_ptr<CTallix> board(const std::vector<std::string>& rows, float zoom = 4.0f) {
         return render::centredBoard(levelFile(rows), zoom);

@@ -51,13 +51,10 @@ std::string openContext() {
 void resetGLState() {
     glViewport(0, 0, frameWidth, frameHeight);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClearDepth(1.0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0.0, 1.0, 0.0, 0.75, -1.0, 1.0);
@@ -85,17 +82,9 @@ void GLContextTest::SetUp() {
         open = failure.empty();
     }
     ASSERT_TRUE(open) << failure;
-    savedDirectory_ = std::filesystem::current_path();
-    savedBase_ = baseDirectory;
     folder = testsupport::freshFolder();
     enter(folder);
     resetGLState();
-}
-
-void GLContextTest::TearDown() {
-    if (savedDirectory_.empty()) return;  // SetUp stopped before changing anything
-    std::filesystem::current_path(savedDirectory_);
-    baseDirectory = savedBase_;
 }
 
 void GLContextTest::useBuiltGameFolder() {
@@ -128,15 +117,12 @@ testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolera
 }
 
 Span litSpan(int y) {
-    uint8_t row[frameWidth * 4];
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, y, frameWidth, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
     Span span;
     for (int x = 0; x < frameWidth; ++x) {
-        const uint8_t* p = row + 4 * x;
-        if (p[0] < 128 && p[1] < 128 && p[2] < 128) continue;
-        if (span.first < 0) span.first = x;
+        const Pixel p = readPixel(x, y);
+        if (p.r < 128 && p.g < 128 && p.b < 128) continue;
         span.last = x;
+        if (span.first < 0) span.first = x;
     }
     return span;
 }

@@ -4,7 +4,7 @@
 // Derive a fixture from GLContextTest. The first test of the process opens an 800 x 600 hidden
 // window with its context; every test then starts from the game's initial GL state, a black frame,
 // white colour, identity model-view matrix, and its own empty folder as both working directory and
-// baseDirectory. A test fails (never skips) when the context cannot be had or the driver is not
+// baseDirectory (each test runs in a process of its own, so neither is restored). A test fails (never skips) when the context cannot be had or the driver is not
 // the offscreen one, so a silent fallback cannot pass.
 #pragma once
 
@@ -27,17 +27,12 @@ constexpr int frameHeight = 600;
 class GLContextTest : public testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
     // Makes the built game folder the working directory and baseDirectory; fails the test when
     // it is missing.
     void useBuiltGameFolder();
 
     std::filesystem::path folder;  // this test's working directory
     CTextureCache cache;
-
-private:
-    std::filesystem::path savedDirectory_;
-    std::wstring savedBase_;
 };
 
 struct Pixel {

@@ -18,10 +18,6 @@ protected:
         testsupport::writeText(folder / "Data/MainFont.ini", "[Char Widths]\n65=64\n66=32\n200=16\n255=14\n32 = 8 \n");
         font = std::make_unique<CMainFont>(cache.getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
     }
-    void TearDown() override {
-        if (font) font->release();
-        render::GLContextTest::TearDown();
-    }
 
     std::unique_ptr<CMainFont> font;
 };

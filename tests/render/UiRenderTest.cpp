@@ -21,44 +21,32 @@ protected:
         white = cache.getTexture(L"Data\\White.dds");
         font = std::make_unique<CMainFont>(white, L"Data\\MainFont.ini");
     }
-    void TearDown() override {
-        if (font) font->release();
-        render::GLContextTest::TearDown();
-    }
-
-    uiButton texturedButton() const {
-        uiButton button;
-        button.x = 0.2f;
-        button.y = 0.5f;
-        button.width = 0.2f;
-        button.height = 0.1f;
-        button.label.clear();
-        button.textures = {white, white, white};
-        return button;
-    }
 
     uint32_t white = 0;
     std::unique_ptr<CMainFont> font;
 };
 
-// Half-transparent mid grey over the black frame: a quarter of full brightness.
-TEST_F(UiRender, DisabledTexturedButtonIsGreyInEveryState) {
+// A disabled textured button is half-transparent mid grey over the black frame, a quarter of full
+// brightness, whatever its state. Without a texture only the label shows, in the colour of the
+// state; disabled, at a third of its alpha, unless it is a caption.
+TEST_F(UiRender, ButtonsShowTheirState) {
     ASSERT_NE(white, 0u);
-    uiButton enabled = texturedButton();
-    enabled.draw();
+    uiButton textured;
+    textured.x = 0.2f;
+    textured.y = 0.5f;
+    textured.width = 0.2f;
+    textured.height = 0.1f;
+    textured.label.clear();
+    textured.textures = {white, white, white};
+    textured.draw();
     EXPECT_TRUE(render::shows(0.3f, 0.45f, 255, 255, 255));
     glClear(GL_COLOR_BUFFER_BIT);
-    uiButton disabled = texturedButton();
-    disabled.enabled = false;
-    disabled.state = uiButton::hover;
-    disabled.draw();
+    textured.enabled = false;
+    textured.state = uiButton::hover;
+    textured.draw();
     EXPECT_TRUE(render::shows(0.3f, 0.45f, 64, 64, 64));
     EXPECT_TRUE(render::shows(0.41f, 0.45f, 0, 0, 0));
-}
 
-// Without a texture only the label shows, in the colour of the state; disabled, at a third of its
-// alpha, unless it is a caption.
-TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
     uiButton button;
     button.font = font.get();
     button.label = "AB";

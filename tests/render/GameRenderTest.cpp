@@ -2,13 +2,10 @@
 // the played board over the bands.
 #include "game/Game.h"
 
-#include <memory>
-
 #include "GLContext.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
 #include "puzzle/PopUp.h"
-#include "puzzle/Tallix.h"
 #include "tests/support/Boards.h"
 #include "tests/support/TestFiles.h"
 #include "ui/UI.h"

@@ -23,20 +23,18 @@ protected:
 
 }  // namespace
 
-// Red first rows, green last rows: a swapped channel order shows blue, a flipped image green on top.
-TEST_F(CTextureCacheRender, BgraImageShowsItsFirstRowAtTheTop) {
+// Red first rows, green last rows: a swapped channel order shows blue, a flipped image green on
+// top. The BGR image's rows of 6 bytes are packed in the file; the default unpack alignment of 4
+// would skew row 1.
+TEST_F(CTextureCacheRender, ImagesShowTheirFirstRowAtTheTop) {
     writeBgraDds(folder / "Data/Rows.dds", {rowsBgra(8, 8, red, green, 4)});
-    drawImage(L"Data\\Rows.dds");
-    EXPECT_TRUE(shows(0.5f, 0.45f, 255, 0, 0));  // t = 0.125
-    EXPECT_TRUE(shows(0.5f, 0.15f, 0, 255, 0));  // t = 0.875
-}
-
-// Rows of 6 bytes are packed in the file; the default unpack alignment of 4 would skew row 1.
-TEST_F(CTextureCacheRender, TwentyFourBitImageWithOddRowLengthIsReadPacked) {
     writeBgrDds(folder / "Bgr.dds", {2, 2, {0, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0}});
-    drawImage(L"Bgr.dds");
-    EXPECT_TRUE(shows(0.5f, 0.4f, 255, 0, 0));
-    EXPECT_TRUE(shows(0.5f, 0.2f, 0, 255, 0));
+    for (const wchar_t* name : {L"Data\\Rows.dds", L"Bgr.dds"}) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawImage(name);
+        EXPECT_TRUE(shows(0.5f, 0.4f, 255, 0, 0));  // t = 0.25
+        EXPECT_TRUE(shows(0.5f, 0.2f, 0, 255, 0));  // t = 0.75
+    }
 }
 
 // The new texture is left bound, trilinear and modulated by the current colour.
@@ -69,6 +67,7 @@ TEST_F(CTextureCacheRender, StoredMipmapsAreUploadedAndMissingOnesBuilt) {
 
 // Each exact name is read once and its failure remembered; another spelling of a name is another
 // entry (the file layer still finds the file); only a lower-case ".dds" anywhere gets a file read.
+// (Without a context no name can get a texture, so the cache has no unit test.)
 TEST_F(CTextureCacheRender, EachNameIsReadOnceAndFailuresStay) {
     writeBgraDds(folder / "Data/Zoom.dds", {solidBgra(4, 4, white)});
     writeBgraDds(folder / "Caps.DDS", {solidBgra(4, 4, white)});
@@ -82,6 +81,13 @@ TEST_F(CTextureCacheRender, EachNameIsReadOnceAndFailuresStay) {
     EXPECT_EQ(cache.getTexture(std::wstring(L"Data\\Zoom.dds")), first);  // no second read
     EXPECT_EQ(cache.getTexture(L"Caps.DDS"), 0u);
     EXPECT_NE(cache.getTexture(L"Copy.dds.bak"), 0u);
+
+    EXPECT_EQ(cache.getTexture(static_cast<const wchar_t*>(nullptr)), 0u);
+    // The file name keeps the low 8 bits of each unit.
+    writeBgraDds(folder / "ZoAm.dds", {solidBgra(4, 4, white)});
+    writeBgraDds(folder / "\xC3\xA9.dds", {solidBgra(4, 4, white)});
+    EXPECT_NE(cache.getTexture(L"Zo\x0141m.dds"), 0u);
+    EXPECT_NE(cache.getTexture(L"\x01E9.dds"), 0u);
 
     EXPECT_EQ(cache.getTexture(L"Late.dds"), 0u);
     writeBgraDds(folder / "Late.dds", {solidBgra(4, 4, white)});

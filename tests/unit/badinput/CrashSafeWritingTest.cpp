@@ -115,24 +115,19 @@ protected:
     std::vector<Report> runAndKill(uint32_t first, std::chrono::microseconds delay) const {
         int fds[2];
         std::vector<Report> reports;
-        if (pipe(fds) != 0) {
-            ADD_FAILURE() << "no pipe";
-            return reports;
-        }
         const pid_t parent = getpid();
-        const pid_t child = fork();
+        const pid_t child = pipe(fds) == 0 ? fork() : -1;
         if (child == 0) {
             close(fds[0]);
             // Never outlive the test, however it ends.
             if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(4);
             writeUntilKilled(fds[1], first);
         }
-        close(fds[1]);
         if (child < 0) {  // never kill(-1, ...): that would signal every process
-            close(fds[0]);
-            ADD_FAILURE() << "no fork";
+            ADD_FAILURE() << "no pipe or no fork";
             return reports;
         }
+        close(fds[1]);
         std::this_thread::sleep_for(delay);
         kill(child, SIGKILL);
         int status = 0;

@@ -29,9 +29,16 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
+        // Medals: none white, bronze red, silver green, gold blue. The main font: solid glyphs,
+        // every character 10/512 wide except ":" (30/512).
+        const Bgra white{255, 255, 255, 255};
+        const std::pair<const char*, Bgra> images[] = {
+            {"Styles/Test/Active", white}, {"Styles/Test/Glyphs", white}, {"Styles/Test/Shadow", white},
+            {"Styles/Test/Clue", {64, 64, 64, 255}}, {"MedalNone", white}, {"MedalBronze", {0, 0, 255, 255}},
+            {"MedalSilver", {0, 255, 0, 255}}, {"MedalGold", {255, 0, 0, 255}}, {"MainFont", white}};
+        for (const auto& [name, colour] : images) render::writeSolid(folder / "Data" / (name + std::string(".dds")), colour);
+        writeText(folder / "Data/MainFont.ini", "[Char Widths]\n58=30\n");
         const fs::path dir = folder / "Data/Styles/Test";
-        for (const char* white : {"Active", "Glyphs", "Shadow"}) render::writeSolid(dir / (white + std::string(".dds")), {255, 255, 255, 255});
-        render::writeSolid(dir / "Clue.dds", {64, 64, 64, 255});
         // The unused image: its first stored rows sky blue, the rest yellow.
         writeBgraDds(dir / "Unused.dds", {rowsBgra(16, 16, {255, 128, 0, 255}, {0, 255, 255, 255}, 8)});
         const std::string charset = "[charset]\n0=20\n1=20\n2=20\n3=20\n4=20\n5=20\n6=20\n7=20\n8=20\n9=20\n";
@@ -46,13 +53,6 @@ protected:
                   "FontActiveColor.R=0\nFontActiveColor.G=0\nFontActiveColorUnCorrect.G=0\n"
                   "FontActiveColorUnCorrect.B=0\nFontActiveColorPVSelect.B=0\n"
                   "FontHandleColor.R=0\nFontHandleColor.B=0\nFontLockedColor.G=0\n");
-        // Medals: none white, bronze red, silver green, gold blue. The main font: solid glyphs,
-        // every character 10/512 wide except ":" (30/512).
-        const std::pair<const char*, Bgra> images[] = {{"MedalNone", {255, 255, 255, 255}}, {"MedalBronze", {0, 0, 255, 255}},
-                                                       {"MedalSilver", {0, 255, 0, 255}}, {"MedalGold", {255, 0, 0, 255}},
-                                                       {"MainFont", {255, 255, 255, 255}}};
-        for (const auto& [name, colour] : images) render::writeSolid(folder / "Data" / (name + std::string(".dds")), colour);
-        writeText(folder / "Data/MainFont.ini", "[Char Widths]\n58=30\n");
         style = std::make_unique<CVisualStyle>(L"Test", cache);
         font = std::make_unique<CMainFont>(cache.getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
     }

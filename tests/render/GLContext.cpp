@@ -9,9 +9,6 @@
 #include "tests/support/TestFiles.h"
 
 namespace render {
-
-// ---- context ----------------------------------------------------------------------------------
-
 namespace {
 
 const wchar_t* const windowClass = L"TallixRenderTests";
@@ -73,8 +70,6 @@ void enter(const std::filesystem::path& folder) {
 
 }  // namespace
 
-// ---- fixture ----------------------------------------------------------------------------------
-
 void GLContextTest::SetUp() {
     if (!attempted) {
         attempted = true;
@@ -91,8 +86,6 @@ void GLContextTest::useBuiltGameFolder() {
     const std::filesystem::path game = testsupport::builtGameFolder();
     if (!HasFailure()) enter(game);
 }
-
-// ---- pixels and drawing -----------------------------------------------------------------------
 
 Pixel readPixel(int x, int y) {
     uint8_t rgba[4] = {0, 0, 0, 0};

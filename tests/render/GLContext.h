@@ -2,9 +2,9 @@
 // (EGL pbuffer, llvmpipe, single-buffered), and pixel probes read back before any swap.
 //
 // Derive a fixture from GLContextTest. The first test of the process opens an 800 x 600 hidden
-// window with its context; every test then starts from the game's initial GL state, a black frame,
-// white colour, identity model-view matrix, and its own empty folder as both working directory and
-// baseDirectory (each test runs in a process of its own, so neither is restored). A test fails (never skips) when the context cannot be had or the driver is not
+// window with its context; every test then starts from the game's initial GL state (a black frame,
+// white colour, identity model-view matrix) in its own empty folder, its working directory and
+// baseDirectory. A test fails (never skips) when the context cannot be had or the driver is not
 // the offscreen one, so a silent fallback cannot pass.
 #pragma once
 
@@ -21,23 +21,18 @@
 
 namespace render {
 
-constexpr int frameWidth = 800;
-constexpr int frameHeight = 600;
+constexpr int frameWidth = 800, frameHeight = 600;
 
 class GLContextTest : public testing::Test {
 protected:
     void SetUp() override;
-    // Makes the built game folder the working directory and baseDirectory; fails the test when
-    // it is missing.
-    void useBuiltGameFolder();
+    void useBuiltGameFolder();  // as working directory and baseDirectory; fails the test when missing
 
     std::filesystem::path folder;  // this test's working directory
     CTextureCache cache;
 };
 
-struct Pixel {
-    int r = 0, g = 0, b = 0;
-};
+struct Pixel { int r = 0, g = 0, b = 0; };
 
 // Frame pixel (x, y), y counted upwards from the bottom row as GL does.
 Pixel readPixel(int x, int y);
@@ -51,9 +46,7 @@ testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, in
 testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolerance = 3);
 
 // First and last column of row y brighter than half grey in any channel; -1, -1 for a dark row.
-struct Span {
-    int first = -1, last = -1;
-};
+struct Span { int first = -1, last = -1; };
 Span litSpan(int y);
 
 // A quad of the bound texture, its t = 0 edge at the top: (left, top) to (left + width, top - height).

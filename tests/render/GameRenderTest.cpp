@@ -27,11 +27,7 @@ protected:
         testsupport::writeBytes(folder / "Data/Levels/Level01.grd", testsupport::levelFile(testsupport::squareGrid()));
         game = std::make_unique<CGame>();
     }
-    void TearDown() override {
-        game.reset();
-        platform::overrideClocks(nullptr, nullptr);
-        render::GLContextTest::TearDown();
-    }
+    void TearDown() override { platform::overrideClocks(nullptr, nullptr); }
 
     void frame() {
         glClear(GL_COLOR_BUFFER_BIT);

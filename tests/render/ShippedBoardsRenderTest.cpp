@@ -3,6 +3,7 @@
 // inside their cells, each clue sum on its own side of the clue cell's diagonal.
 #include <array>
 #include <cmath>
+#include <tuple>
 
 #include "GLContext.h"
 #include "app/IniFile.h"
@@ -107,11 +108,9 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
         CVisualStyle style(name, cache);
         auto reference = render::centredBoard(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
         Frame referenceFrame = draw(*reference, style);
-        Mean expected[4];
-        expected[kindClue] = cornerMean(referenceFrame, *reference, 1, 0);
-        expected[kindPlayable] = cornerMean(referenceFrame, *reference, 1, 1);
-        expected[kindUnused] = cornerMean(referenceFrame, *reference, 0, 0);
-        expected[kindFixed] = cornerMean(referenceFrame, *reference, 2, 1);
+        Mean expected[4];  // by kind: a clue, a playable, an unused and a fixed cell of the reference
+        for (auto [kind, column, row] : {std::tuple{kindClue, 1, 0}, {kindPlayable, 1, 1}, {kindUnused, 0, 0}, {kindFixed, 2, 1}})
+            expected[kind] = cornerMean(referenceFrame, *reference, column, row);
         for (const fs::path& level : levels) {
             auto board = render::centredBoard(readBytes(level), 1.0f, 0.37f);
             ASSERT_TRUE(cellLeftPixel(*board, 0) >= 0 && cellLeftPixel(*board, board->width) <= frameWidth &&

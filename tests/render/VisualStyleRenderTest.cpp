@@ -13,11 +13,11 @@ namespace {
 using CVisualStyleRender = render::GLContextTest;
 
 TEST_F(CVisualStyleRender, StylesShareMedalsAndCachedImagesAndDeleteTheirFontLists) {
-    for (const char* medal : {"Gold", "Silver", "Bronze", "None"})
-        render::writeSolid(folder / "Data" / (std::string("Medal") + medal + ".dds"), {255, 255, 255, 255});
+    for (const char* image : {"MedalGold", "MedalSilver", "MedalBronze", "MedalNone", "Styles/Wood/Cell", "Styles/Wood/Unused",
+                              "Styles/Wood/Glyphs", "Styles/Ice/Cell", "Styles/Ice/Unused", "Styles/Ice/Glyphs"})
+        render::writeSolid(folder / "Data" / (image + std::string(".dds")), {255, 255, 255, 255});
     for (const char* name : {"Wood", "Ice"}) {
         const fs::path dir = folder / "Data/Styles" / name;
-        for (const char* image : {"Cell.dds", "Unused.dds", "Glyphs.dds"}) render::writeSolid(dir / image, {255, 255, 255, 255});
         writeText(dir / "Digits.ini", "[global]\nmap=Glyphs.dds\n");
         writeText(dir / "Style.ini",
                   "[Cells]\nCellActiveMap=Cell.dds\nCellHandleMap=Cell.dds\nCellUnusedMap=Unused.dds\n"

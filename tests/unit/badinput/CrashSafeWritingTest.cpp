@@ -31,9 +31,7 @@ enum Write : uint32_t { savedGame, bestTime, visualStyle, viewStyle, writeCount 
 using Values = std::array<uint32_t, writeCount>;
 using Files = std::array<Bytes, 3>;  // the saved game, Recs.ini, Settings.ini
 
-struct Report {
-    uint32_t write, value;
-};
+struct Report { uint32_t write, value; };
 
 const char* const recordsText = "[Saved]\r\nGold=60\r\n\r\n[Solved]\r\nGold=100\r\nUser=0\r\n\r\n[Other]\r\nUser=77\r\n";
 const char* const settingsText = "[System]\r\nWidth=800\r\n[GameSettings]\r\nVisualStyle=0\r\nViewStyle=0\r\nBackColorTime=0.002\r\n";

@@ -12,12 +12,6 @@ namespace {
 
 using LevelBadInput = GameFolderTest;
 
-std::vector<int> digits(const CTallix& board) {
-    std::vector<int> values;
-    for (const PCellActive* cell : board.playableCellsInRowOrder()) values.push_back(cell->value);
-    return values;
-}
-
 // Input reaches only the cells that exist and a board whose file was not read to its end is
 // never reported solved; the entries of a level that loaded survive a save and a load.
 TEST_F(LevelBadInput, EachFileGivesTheBoardTheListSaysAndStaysPlayable) {
@@ -54,7 +48,8 @@ TEST_F(LevelBadInput, EachFileGivesTheBoardTheListSaysAndStaysPlayable) {
         }
         auto resumed = loadBoard(name, readBytes(corpus / file));
         ASSERT_TRUE(resumed->loadSavedGame());
-        EXPECT_EQ(digits(*resumed), digits(*board));
+        for (size_t i = 0; i < board->playableCellsInRowOrder().size(); ++i)
+            EXPECT_EQ(resumed->playableCellsInRowOrder()[i]->value, board->playableCellsInRowOrder()[i]->value);
         EXPECT_EQ(resumed->elapsed, 4321u);
         resumed->resetEntries();
         EXPECT_FALSE(resumed->hasEntries());

@@ -48,13 +48,13 @@ protected:
         setImmutable(stale, false);
         GameFolderTest::SetUp();
         board_ = loadBoard("A", levelFile(squareGrid()));
-        enterDigits(1);
+        for (PCellActive* cell : board_->playableCellsInRowOrder()) enter(*cell, 1);
         ASSERT_TRUE(board_->saveGame());
         writeText(levels() / "Recs.ini", "[A]\r\nGold=100\r\nUser=50\r\n");  // longer than the full disk
         settings().writeInt(L"GameSettings", L"VisualStyle", 1);
         old_ = files();
         board_ = loadBoard("A", levelFile(squareGrid()));
-        enterDigits(2);
+        for (PCellActive* cell : board_->playableCellsInRowOrder()) enter(*cell, 2);
         board_->elapsed = 30000;  // a better time than the 50 s on record
     }
 
@@ -64,9 +64,6 @@ protected:
         GameFolderTest::TearDown();
     }
 
-    void enterDigits(int digit) {
-        for (PCellActive* cell : board_->playableCellsInRowOrder()) enter(*cell, digit);
-    }
     static IniFile settings() { return IniFile(baseDirectory + L"Settings.ini"); }
     std::array<Bytes, 3> files() const {
         return {readBytes(levels() / "A.gsv"), readBytes(levels() / "Recs.ini"), readBytes(folder / "Settings.ini")};

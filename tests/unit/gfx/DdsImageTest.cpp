@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -66,9 +67,8 @@ void expectEmpty(const CImageFile& image) {
     EXPECT_EQ(image.textureCount(), 0u);
 }
 
-struct Level {
-    uint32_t width, height, depth, size;
-};
+using Level = std::array<uint32_t, 4>;  // width, height, depth and size
+Level levelOf(const CSurface& surface) { return {surface.width(), surface.height(), surface.depth(), surface.size()}; }
 
 }  // namespace
 
@@ -138,13 +138,8 @@ TEST(CImageFile, AcceptedFilesGiveTheirFormatKindFacesAndLevels) {
         EXPECT_EQ(image.kind(), c.kind);
         ASSERT_EQ(image.textureCount(), c.faces);
         for (const nv_dds::CTexture& face : image.textures()) ASSERT_EQ(face.mipmapCount() + 1, c.levels);
-        for (size_t i = 0; i < c.first.size(); ++i) {
-            const CSurface& level = i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1);
-            EXPECT_EQ(level.width(), c.first[i].width) << "level " << i;
-            EXPECT_EQ(level.height(), c.first[i].height) << "level " << i;
-            EXPECT_EQ(level.depth(), c.first[i].depth) << "level " << i;
-            EXPECT_EQ(level.size(), c.first[i].size) << "level " << i;
-        }
+        for (size_t i = 0; i < c.first.size(); ++i)
+            EXPECT_EQ(levelOf(i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1)), c.first[i]) << "level " << i;
         expectFileBytesThenZeros(image, pixels);
     }
 }
@@ -155,11 +150,7 @@ TEST(CImageFile, RefusesOtherFormatsImpossibleSidesAndAShortFirstLevel) {
     auto flags = [](DdsHeader h, uint32_t extra) { h.pixelFlags |= extra; return h; };
     auto huge = [](DdsHeader h, uint32_t depth, uint32_t caps2) { return with(h, 0xFFFFFFFF, caps2, depth); };
     const DdsHeader bgra = uncompressed(ddsRgbAlpha, 32, 4, 4);
-    struct Case {
-        const char* name;
-        DdsHeader header;
-        size_t pixelBytes;
-    };
+    struct Case { const char* name; DdsHeader header; size_t pixelBytes; };
     const Case cases[] = {
         {"16-bit 5-6-5", uncompressed(ddsRgb, 16, 4, 4), 64},
         {"7 bits", uncompressed(ddsRgb, 7, 4, 4), 64},

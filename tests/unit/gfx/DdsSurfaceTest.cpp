@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using nv_dds::CSurface;
 using nv_dds::CTexture;
 

@@ -27,11 +27,7 @@ render::Span spanOfText() { return render::litSpan(render::pixelRow(0.32f)); }
 
 // Wide text draws the glyphs of the low 8 bits of each unit; an unknown alignment draws nothing.
 TEST_F(CMainFontRender, TextStartsEndsOrCentresOnXAndAdvancesByItsWidths) {
-    struct Case {
-        const char* text;
-        float x, scale;
-        int alignment, first, last;
-    };
+    struct Case { const char* text; float x, scale; int alignment, first, last; };
     const Case cases[] = {
         {"\xFF" "C ", 0.25f, 2.0f, CMainFont::AlignLeft, 200, 299},
         {"AB", 0.25f, 1.0f, CMainFont::AlignLeft, 200, 349},

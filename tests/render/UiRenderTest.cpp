@@ -55,10 +55,7 @@ TEST_F(UiRender, ButtonsShowTheirState) {
     button.sizeToLabel();
     button.colours[uiButton::normal] = {0.0f, 1.0f, 0.0f, 1.0f};
     float inside = button.y - button.height / 2;
-    struct Look {
-        bool enabled, caption;
-        int green;
-    };
+    struct Look { bool enabled, caption; int green; };
     for (Look look : {Look{true, false, 255}, Look{false, false, 85}, Look{false, true, 255}}) {
         glClear(GL_COLOR_BUFFER_BIT);
         button.enabled = look.enabled;
@@ -78,15 +75,8 @@ TEST_F(UiRender, ButtonsShowTheirState) {
 // in white a little above the middle; 40 glyphs at scale 0.6 are 0.46875 wide, half of that plus
 // 0.05 each side of 0.5 (x 0.216 to 0.784), and the hidden CANCEL draws nothing at its place.
 TEST_F(UiRender, ConfirmationBoxFitsItsMessage) {
-    struct Probe {
-        float x, y;
-        int grey;
-    };
-    struct Case {
-        std::string message;
-        int32_t mode, action;
-        std::vector<Probe> probes;
-    };
+    struct Probe { float x, y; int grey; };
+    struct Case { std::string message; int32_t mode, action; std::vector<Probe> probes; };
     const Case cases[] = {
         {"Reset puzzle???", confirmYesCancel, actionReset,
          {{0.36f, 0.30f, 46}, {0.34f, 0.30f, 0}, {0.64f, 0.30f, 46}, {0.66f, 0.30f, 0}, {0.36f, 0.46f, 46},

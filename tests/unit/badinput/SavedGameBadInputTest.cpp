@@ -8,9 +8,8 @@ using namespace playtest;
 
 namespace {
 
-constexpr size_t headerSize = 18;  // "GRD1BS", width, height, elapsed
-constexpr size_t cellSize = 13;    // value (4 bytes) and nine marks
-constexpr size_t valueSize = 4;
+// The header: "GRD1BS", width, height, elapsed; each cell: its value, then nine marks.
+constexpr size_t headerSize = 18, cellSize = 13, valueSize = 4;
 constexpr uint32_t untouched = 999;  // the board's time before a load
 
 using Cell = std::pair<int, std::array<bool, 9>>;

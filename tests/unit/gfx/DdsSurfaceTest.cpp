@@ -63,6 +63,9 @@ TEST(CSurface, OwnsACopyOfItsPixelsAndCopiesDeeply) {
     const CSurface empty(surface);
     EXPECT_EQ(numbers(empty), (Numbers{0, 0, 0, 0}));
     EXPECT_EQ(empty.pixels(), nullptr);
+    CSurface overwritten(copy);
+    overwritten = surface;
+    EXPECT_EQ(numbers(overwritten), (Numbers{0, 0, 0, 0}));
 }
 
 // setPixels and freePixels (also through the base) empty the chain; copies are deep down the

@@ -6,7 +6,5 @@
 #include <cstdlib>
 
 inline void require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "fuzz check failed: %s\n", what);
-    std::abort();
+    if (!condition) std::fprintf(stderr, "fuzz check failed: %s\n", what), std::abort();
 }

@@ -1,21 +1,20 @@
 // libFuzzer target for the DDS reader: any bytes, parsed from memory, must neither crash nor break
 // the shape of what the reader reports. Built without libFuzzer, replay_main.cpp feeds it files.
-#include <cstdint>
-
 #include "FuzzCheck.h"
 #include "gfx/DdsImage.h"
 
 namespace {
 
+constexpr uint32_t maxSide = nv_dds::CImageFile::MaxSide;
+
 // Touches every byte, so a buffer shorter than its size shows under the address sanitizer.
 uint32_t checkSurface(const nv_dds::CSurface& surface) {
-    require(surface.width() >= 1 && surface.width() <= nv_dds::CImageFile::MaxSide, "width");
-    require(surface.height() >= 1 && surface.height() <= nv_dds::CImageFile::MaxSide, "height");
-    require(surface.depth() >= 1 && surface.depth() <= nv_dds::CImageFile::MaxSide, "depth");
+    require(surface.width() >= 1 && surface.width() <= maxSide, "width");
+    require(surface.height() >= 1 && surface.height() <= maxSide, "height");
+    require(surface.depth() >= 1 && surface.depth() <= maxSide, "depth");
     require(surface.size() > 0 && surface.pixels() != nullptr, "pixels");
     uint32_t sum = 0;
-    for (uint32_t i = 0; i < surface.size(); ++i)
-        sum += surface.pixels()[i];
+    for (uint32_t i = 0; i < surface.size(); ++i) sum += surface.pixels()[i];
     return sum;
 }
 
@@ -34,24 +33,16 @@ void checkFace(const nv_dds::CTexture& face, size_t dataSize) {
     require(total <= 2 * uint64_t(face.size()) + 31 * 16, "face too large");
 }
 
-void checkImage(const nv_dds::CImageFile& image, bool read, size_t size) {
-    if (!read) {
-        require(image.textureCount() == 0 && image.format() == 0 && image.components() == 0,
-                "failed read left data");
-        return;
-    }
-    require(image.components() == 1 || image.components() == 3 || image.components() == 4,
-            "components");
-    require(image.textureCount() == (image.kind() == nv_dds::TextureCubemap ? 6u : 1u), "faces");
-    for (const nv_dds::CTexture& face : image.textures())
-        checkFace(face, size);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nv_dds::CImageFile image;
-    const bool read = image.readMemory(data, size);
-    checkImage(image, read, size);
+    if (!image.readMemory(data, size)) {
+        require(image.textureCount() == 0 && image.format() == 0 && image.components() == 0, "failed read left data");
+        return 0;
+    }
+    require(image.components() == 1 || image.components() == 3 || image.components() == 4, "components");
+    require(image.textureCount() == (image.kind() == nv_dds::TextureCubemap ? 6u : 1u), "faces");
+    for (const nv_dds::CTexture& face : image.textures()) checkFace(face, size);
     return 0;
 }

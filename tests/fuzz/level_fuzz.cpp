@@ -1,36 +1,21 @@
 // libFuzzer target for level files: any bytes, read from memory into a board, must neither crash
 // nor leave a grid or a run that breaks the board's invariants, and play on the board must stay
 // sane. Built without libFuzzer, replay_main.cpp feeds it files.
-#include <cstdint>
-
 #include "FuzzCheck.h"
 #include "puzzle/LevelFile.h"
 #include "puzzle/Tallix.h"
 
 namespace {
 
-void checkImage(const LevelImage& level) {
-    require(level.width >= 0 && level.width <= maxBoardSide, "width");
-    require(level.height >= 0 && level.height <= maxBoardSide, "height");
-    require(level.cells.size() == static_cast<size_t>(level.width) * level.height, "record count");
-    require(level.headerFound || level.cells.empty(), "cells without a header");
-}
-
 void checkGrid(const CTallix& board) {
-    for (int x = 0; x < board.width; ++x) {
+    for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y) {
             const PCell* cell = board.cellAt(x, y);
             require(cell != nullptr, "missing cell");
             require(cell->kind >= kindClue && cell->kind <= kindFixed, "kind");
-            if (cell->kind == kindFixed) {
-                int value = static_cast<const PCellLocked*>(cell)->value;
-                require(value >= 0 && value <= 9, "fixed digit");
-            }
+            const PCellLocked* fixed = cell->kind == kindFixed ? static_cast<const PCellLocked*>(cell) : nullptr;
+            require(!fixed || (fixed->value >= 0 && fixed->value <= 9), "fixed digit");
         }
-    }
-}
-
-void checkRuns(const CTallix& board) {
     for (const auto& run : board.runs) {
         require(run->targetSum > 0, "run without a sum");
         for (const PCellLocked* cell : run->cells) {
@@ -48,9 +33,8 @@ void play(CTallix& board) {
         updateRunsOf(*cell);
         digit = digit % 9 + 1;
     }
-    for (const auto& run : board.runs) {
+    for (const auto& run : board.runs)
         require(run->currentSum >= 0 && run->currentSum <= 9 * static_cast<int>(run->cells.size()), "run sum");
-    }
     board.isSolved();
     board.resetEntries();
     require(!board.hasEntries(), "entries after reset");
@@ -59,15 +43,16 @@ void play(CTallix& board) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    LevelImage level = parseLevelFile(data, size);
-    checkImage(level);
+    const LevelImage level = parseLevelFile(data, size);
+    require(level.width >= 0 && level.width <= maxBoardSide && level.height >= 0 && level.height <= maxBoardSide, "size");
+    require(level.cells.size() == static_cast<size_t>(level.width) * level.height, "record count");
+    require(level.headerFound || level.cells.empty(), "cells without a header");
     CTallix board;
-    bool read = board.readLevel(data, size);
+    const bool read = board.readLevel(data, size);
     require(read == level.trailerFound, "result");
-    require(board.width == level.width && board.height == level.height, "size");
+    require(board.width == level.width && board.height == level.height, "board size");
     require(read || (board.runs.empty() && !board.isSolved()), "unread level");
     checkGrid(board);
-    checkRuns(board);
     play(board);
     return 0;
 }

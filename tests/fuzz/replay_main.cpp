@@ -1,7 +1,7 @@
 // Stand-in for libFuzzer's driver where there is none (gcc): runs the fuzz target once on every
-// file named on the command line, and on every regular file inside a named folder, so the seed
-// corpus and any saved crash inputs become ordinary regression tests. Fails when a path cannot be
-// read or nothing was run.
+// file named on the command line and every regular file inside a named folder, so the seeds and
+// any saved crash inputs become ordinary regression tests. Fails when a path cannot be read or
+// nothing was run.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -22,10 +22,7 @@ int main(int argc, char** argv) {
     }
     for (const fs::path& path : inputs) {
         std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
-            return 1;
-        }
+        if (!in) return std::fprintf(stderr, "cannot read %s\n", path.string().c_str()), 1;
         const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }

@@ -6,15 +6,11 @@
 // Digit fonts: glyph height 48/512 and every digit 20/512 wide at size 1.
 #include "puzzle/Tallix.h"
 
-#include <memory>
-
 #include "GLContext.h"
 #include "gfx/MainFont.h"
-#include "gfx/TextureCache.h"
 #include "gfx/VisualStyle.h"
 #include "platform/OpenGL.h"
 #include "tests/support/Boards.h"
-#include "tests/support/DdsWriter.h"
 #include "tests/support/TestFiles.h"
 
 using namespace testsupport;
@@ -22,28 +18,29 @@ using render::shows;
 
 namespace {
 
-constexpr float edge = 0.2f;
-constexpr float glyphHeight = 48.0f / 512.0f;
-constexpr float digitWidth = 20.0f / 512.0f;
+constexpr float edge = 0.2f, glyphHeight = 48.0f / 512.0f, digitWidth = 20.0f / 512.0f;
 constexpr float digitSize = 0.4f * 4, markSize = 0.15f * 4, clueSize = 0.2f * 4;
 
 float cellLeft(int column) { return 0.2f + edge * float(column); }
 float cellTop(int row) { return 0.675f - edge * float(row); }
-
-void writeSolid(const fs::path& path, Bgra colour) { writeBgraDds(path, {solidBgra(16, 16, colour)}); }
 
 class BoardDrawingRender : public render::GLContextTest {
 protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
+        // Medals: none white, bronze red, silver green, gold blue. The main font: solid glyphs,
+        // every character 10/512 wide except ":" (30/512).
+        const Bgra white{255, 255, 255, 255};
+        const std::pair<const char*, Bgra> images[] = {
+            {"Styles/Test/Active", white}, {"Styles/Test/Glyphs", white}, {"Styles/Test/Shadow", white},
+            {"Styles/Test/Clue", {64, 64, 64, 255}}, {"MedalNone", white}, {"MedalBronze", {0, 0, 255, 255}},
+            {"MedalSilver", {0, 255, 0, 255}}, {"MedalGold", {255, 0, 0, 255}}, {"MainFont", white}};
+        for (const auto& [name, colour] : images) render::writeSolid(folder / "Data" / (name + std::string(".dds")), colour);
+        writeText(folder / "Data/MainFont.ini", "[Char Widths]\n58=30\n");
         const fs::path dir = folder / "Data/Styles/Test";
-        writeSolid(dir / "Active.dds", {255, 255, 255, 255});
-        writeSolid(dir / "Clue.dds", {64, 64, 64, 255});
         // The unused image: its first stored rows sky blue, the rest yellow.
         writeBgraDds(dir / "Unused.dds", {rowsBgra(16, 16, {255, 128, 0, 255}, {0, 255, 255, 255}, 8)});
-        writeSolid(dir / "Glyphs.dds", {255, 255, 255, 255});
-        writeSolid(dir / "Shadow.dds", {255, 255, 255, 255});
         const std::string charset = "[charset]\n0=20\n1=20\n2=20\n3=20\n4=20\n5=20\n6=20\n7=20\n8=20\n9=20\n";
         writeText(dir / "Digits.ini", "[global]\nmap=Glyphs.dds\ndeltaW=0\n" + charset);
         writeText(dir / "Shadowed.ini",
@@ -56,38 +53,17 @@ protected:
                   "FontActiveColor.R=0\nFontActiveColor.G=0\nFontActiveColorUnCorrect.G=0\n"
                   "FontActiveColorUnCorrect.B=0\nFontActiveColorPVSelect.B=0\n"
                   "FontHandleColor.R=0\nFontHandleColor.B=0\nFontLockedColor.G=0\n");
-        // Medals in solid colours: none white, bronze red, silver green, gold blue.
-        writeSolid(folder / "Data/MedalNone.dds", {255, 255, 255, 255});
-        writeSolid(folder / "Data/MedalBronze.dds", {0, 0, 255, 255});
-        writeSolid(folder / "Data/MedalSilver.dds", {0, 255, 0, 255});
-        writeSolid(folder / "Data/MedalGold.dds", {255, 0, 0, 255});
-        // The main font: solid glyphs, every character 10/512 wide except ":" (30/512).
-        writeSolid(folder / "Data/MainFont.dds", {255, 255, 255, 255});
-        writeText(folder / "Data/MainFont.ini", "[Char Widths]\n58=30\n");
         style = std::make_unique<CVisualStyle>(L"Test", cache);
+        font = std::make_unique<CMainFont>(cache.getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
     }
 
-    void TearDown() override {
-        style.reset();
-        render::GLContextTest::TearDown();
-    }
-
-    // A board read from a grid description, centred in the frame.
     static std::unique_ptr<CTallix> board(const std::vector<std::string>& rows, float zoom = 4.0f) {
-        auto result = std::make_unique<CTallix>();
-        const Bytes file = levelFile(rows);
-        EXPECT_TRUE(result->readLevel(file.data(), file.size()));
-        result->zoom = zoom;
-        result->centreX = 0.5f;
-        result->centreY = 0.375f;
-        return result;
+        return render::centredBoard(levelFile(rows), zoom);
     }
 
-    CTextureCache cache;
     std::unique_ptr<CVisualStyle> style;
+    std::unique_ptr<CMainFont> font;
 };
-
-}  // namespace
 
 // Column 1 holds 1 over 1 under a down sum of 3 (a duplicate) while its row adds up (1 + 3 = 4):
 // the top-left digit is wrong, its neighbour is not; the centred digit ends where its width says.
@@ -107,7 +83,8 @@ TEST_F(BoardDrawingRender, ADigitInADuplicateRunTakesTheWarningColour) {
 }
 
 // The top-left clue has only a down sum (12) along its bottom edge from the inset on, its neighbour
-// only an across sum (7) hanging from the top edge and ending at the inset.
+// only an across sum (7) hanging from the top edge and ending at the inset. Unused cells take the
+// style's unused colour, transparent here.
 TEST_F(BoardDrawingRender, ClueSumsSitInTheirOwnCornersOnly) {
     auto tallix = board({"0\\12 7\\0 p", "p u u", "p u u"});
     tallix->drawBoard(*style);
@@ -120,7 +97,6 @@ TEST_F(BoardDrawingRender, ClueSumsSitInTheirOwnCornersOnly) {
     EXPECT_TRUE(shows(cellLeft(2) - inset - width / 2, high, 0, 255, 0));
     EXPECT_TRUE(shows(cellLeft(2) - inset - width - 0.005f, high, 64, 64, 64));
     EXPECT_TRUE(shows(cellLeft(1) + inset + width / 2, low, 64, 64, 64));
-    // Unused cells take the style's unused colour, transparent here.
     EXPECT_TRUE(shows(cellLeft(1) + edge / 2, cellTop(1) - edge / 2, 0, 0, 0));
 }
 
@@ -135,22 +111,18 @@ TEST_F(BoardDrawingRender, MarksFillTheirThirdsUntilADigitHidesThem) {
     tallix->hoveredCell = &hovered;
     tallix->hoveredMark = 9;
     tallix->drawBoard(*style);
-
     auto mark = [](int column, int row, int mark, int r, int g, int b) {
-        const float third = edge / 3;
-        return shows(cellLeft(column) + 0.125f * edge + float((mark - 1) % 3) * third,
-                     cellTop(row) - glyphHeight * markSize / 2 - float((mark - 1) / 3) * third, r, g, b);
+        return shows(cellLeft(column) + 0.125f * edge + float((mark - 1) % 3) * edge / 3,
+                     cellTop(row) - glyphHeight * markSize / 2 - float((mark - 1) / 3) * edge / 3, r, g, b);
     };
     EXPECT_TRUE(mark(1, 1, 1, 0, 0, 255));
     EXPECT_TRUE(mark(1, 1, 9, 0, 0, 255));
     EXPECT_TRUE(mark(1, 1, 5, 255, 255, 255));
     EXPECT_TRUE(mark(1, 1, 3, 255, 255, 255));
-    // The cell holding 4 shows no marks.
-    EXPECT_TRUE(mark(2, 1, 1, 255, 255, 255));
+    EXPECT_TRUE(mark(2, 1, 1, 255, 255, 255));  // the cell holding 4 shows no marks
     EXPECT_TRUE(mark(2, 1, 9, 255, 255, 255));
     EXPECT_TRUE(shows(cellLeft(2) + edge / 2, cellTop(2) + 0.05f, 0, 0, 255));
-    // Hovered: the cell in (0.6, 0.6, 0.7), mark 9 selected, mark 1 plain.
-    EXPECT_TRUE(mark(1, 2, 5, 153, 153, 178));
+    EXPECT_TRUE(mark(1, 2, 5, 153, 153, 178));  // hovered: the cell in (0.6, 0.6, 0.7)
     EXPECT_TRUE(mark(1, 2, 9, 255, 255, 0));
     EXPECT_TRUE(mark(1, 2, 1, 0, 0, 255));
 }
@@ -169,10 +141,10 @@ TEST_F(BoardDrawingRender, CellImagesLieTurnedAQuarter) {
 // the colour that was current, which is current again afterwards. The digit spans x 0.3 to 0.378
 // and y 0.3 to 0.4875; its shadow lies 0.04 right and 0.04 down.
 TEST_F(BoardDrawingRender, ShadowPassKeepsTheCurrentColour) {
-    CStyleFont font(cache, L"Data\\Styles\\Test\\Shadowed.ini");
-    ASSERT_TRUE(font.hasShadow());
+    CStyleFont shadowed(cache, L"Data\\Styles\\Test\\Shadowed.ini");
+    ASSERT_TRUE(shadowed.hasShadow());
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    CTallix::drawNumber(&font, 0.3f, 0.3f, 2.0f, 8, 0, false, true);
+    CTallix::drawNumber(&shadowed, 0.3f, 0.3f, 2.0f, 8, 0, false, true);
     EXPECT_TRUE(shows(0.36f, 0.35f, 255, 0, 0));
     EXPECT_TRUE(shows(0.36f, 0.28f, 0, 128, 128));  // below: shadow only
     EXPECT_TRUE(shows(0.40f, 0.35f, 0, 128, 128));  // right: shadow only
@@ -183,51 +155,22 @@ TEST_F(BoardDrawingRender, ShadowPassKeepsTheCurrentColour) {
     EXPECT_FLOAT_EQ(colour[1], 0.0f);
     // Without the request, or with an alignment that does not exist, no shadow or nothing at all.
     glClear(GL_COLOR_BUFFER_BIT);
-    CTallix::drawNumber(&font, 0.3f, 0.3f, 2.0f, 8, 0, false, false);
-    CTallix::drawNumber(&font, 0.6f, 0.3f, 2.0f, 8, 3, false, true);
+    CTallix::drawNumber(&shadowed, 0.3f, 0.3f, 2.0f, 8, 0, false, false);
+    CTallix::drawNumber(&shadowed, 0.6f, 0.3f, 2.0f, 8, 3, false, true);
     EXPECT_TRUE(shows(0.36f, 0.35f, 255, 0, 0));
     EXPECT_TRUE(shows(0.36f, 0.28f, 0, 0, 0));
     EXPECT_TRUE(shows(0.64f, 0.35f, 0, 0, 0));
-    glDeleteLists(font.uprightList(0), CStyleFont::listCount);
-}
-
-TEST_F(BoardDrawingRender, WithoutAStyleCellsArePlainGreyAndDigitsAbsent) {
-    auto tallix = board(squareGrid());
-    enter(playable(*tallix, 1, 1), 3);
-    tallix->drawBoard(nullptr);
-    EXPECT_TRUE(shows(cellLeft(1) + edge / 2, cellTop(1) - edge / 2, 204, 204, 204));
-    EXPECT_TRUE(shows(cellLeft(0) + edge / 2, cellTop(1) - edge / 2, 115, 115, 115));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    glDeleteLists(shadowed.uprightList(0), CStyleFont::listCount);
 }
 
 // ---- level card: 0.25 square around (0.5, 0.375), at the zoom of a level page ------------------
 
-namespace {
-
-class LevelCardRender : public BoardDrawingRender {
-protected:
-    void SetUp() override {
-        BoardDrawingRender::SetUp();
-        if (HasFatalFailure()) return;
-        font = std::make_unique<CMainFont>(cache.getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
-    }
-    void TearDown() override {
-        if (font) font->release();
-        BoardDrawingRender::TearDown();
-    }
-
-    std::unique_ptr<CMainFont> font;
-};
-
 constexpr float cx = 0.5f, cy = 0.375f, captions = cy - 0.125f + 0.01f;
 constexpr float medalX = cx + 0.125f - 0.036f, medalY = cy + 0.125f - 0.012f;
 
-}  // namespace
-
 // Best 70 s with limits 60 / 80 / 120: bronze over the first grey icon, silver over the second;
 // "01:10" (four characters of 10 and one of 30 at scale 0.32) centred on the bottom edge.
-TEST_F(LevelCardRender, EarnedMedalsCoverTheGreyOnesFromTheLeft) {
+TEST_F(BoardDrawingRender, EarnedMedalsCoverTheGreyOnesFromTheLeft) {
     auto tallix = board({"p p", "p p"}, 0.41f);
     tallix->gold = 60;
     tallix->silver = 80;
@@ -245,21 +188,17 @@ TEST_F(LevelCardRender, EarnedMedalsCoverTheGreyOnesFromTheLeft) {
 
 // "Saved" from 0.02 inside the left edge; "--//--" (six characters of 10) centred; the name on top;
 // a dark translucent fill inside a black outline.
-TEST_F(LevelCardRender, WithoutABestTimeTheCardShowsGreyIconsDashesNameAndSavedMark) {
+TEST_F(BoardDrawingRender, WithoutABestTimeTheCardShowsGreyIconsDashesNameAndSavedMark) {
     auto tallix = board({"p p", "p p"}, 0.41f);
     tallix->name = L"Card";
     tallix->savedGameExists = true;
     tallix->drawPreview(*style, *font);
     for (float dx : {-0.0045f, 0.0045f, 0.021f}) EXPECT_TRUE(shows(medalX + dx, medalY, 128, 128, 128));
     EXPECT_TRUE(shows(cx - 0.105f + 0.01f, captions, 255, 76, 25));
-    uint8_t pixels[800 * 4];
-    glReadPixels(0, render::pixelRow(captions), 800, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    int first = -1, last = -1;
-    for (int x = 0; x < 800; ++x) {
-        if (pixels[4 * x] > 150 && pixels[4 * x + 1] > 150) {  // the grey time, not the orange mark
-            if (first < 0) first = x;
-            last = x;
-        }
+    int first = -1, last = -1;  // of the grey time, not the orange mark
+    for (int x = 0; x < render::frameWidth; ++x) {
+        const render::Pixel pixel = render::readPixel(x, render::pixelRow(captions));
+        if (pixel.r > 150 && pixel.g > 150) last = x, first = first < 0 ? x : first;
     }
     EXPECT_NEAR(last - first + 1, 60.0 / 512 * 0.32 * 800, 1.5);
     EXPECT_TRUE(shows(cx, cy + 0.125f - 0.01f, 178, 204, 255));
@@ -268,7 +207,7 @@ TEST_F(LevelCardRender, WithoutABestTimeTheCardShowsGreyIconsDashesNameAndSavedM
 }
 
 // A 10 x 5 miniature fills 0.2 by 0.1 around the centre; clues show the unused image.
-TEST_F(LevelCardRender, MiniatureFitsTheLongerSideAndSetsTheZoom) {
+TEST_F(BoardDrawingRender, MiniatureFitsTheLongerSideAndSetsTheZoom) {
     std::vector<std::string> rows(5, "p p p p p p p p p p");
     rows[0] = "0\\3 p p p p p p p p p";
     auto tallix = board(rows, 0.41f);
@@ -284,10 +223,19 @@ TEST_F(LevelCardRender, MiniatureFitsTheLongerSideAndSetsTheZoom) {
     EXPECT_EQ(middle.last - middle.first + 1, 160);
 }
 
-// Without a style: grey miniature, no medal icons; without cells: the card alone, zoom untouched.
-TEST_F(LevelCardRender, WithoutAStyleOrCellsTheCardStillDraws) {
-    auto tallix = board({"0\\3 p", "p p"}, 0.41f);
-    tallix->drawPreview(nullptr, *font);
+// Without a style the board's cells are plain grey with no digits, the card's miniature grey with
+// no medal icons; without cells the card draws alone and leaves the zoom alone.
+TEST_F(BoardDrawingRender, WithoutAStyleOrCellsTheBoardAndCardStillDraw) {
+    auto tallix = board(squareGrid());
+    enter(playable(*tallix, 1, 1), 3);
+    tallix->drawBoard(nullptr);
+    EXPECT_TRUE(shows(cellLeft(1) + edge / 2, cellTop(1) - edge / 2, 204, 204, 204));
+    EXPECT_TRUE(shows(cellLeft(0) + edge / 2, cellTop(1) - edge / 2, 115, 115, 115));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    auto card = board({"0\\3 p", "p p"}, 0.41f);
+    card->drawPreview(nullptr, *font);
     EXPECT_TRUE(shows(cx + 0.05f, cy - 0.05f, 204, 204, 204));
     EXPECT_TRUE(shows(cx - 0.05f, cy + 0.05f, 89, 89, 89));
     EXPECT_TRUE(shows(medalX, medalY, 36, 36, 36, 4));
@@ -304,3 +252,5 @@ TEST_F(LevelCardRender, WithoutAStyleOrCellsTheCardStillDraws) {
     EXPECT_FLOAT_EQ(empty.zoom, 0.41f);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
+
+}  // namespace

@@ -1,10 +1,6 @@
 // Opening the one window and context of the test process, resetting the GL state between tests,
 // and reading pixels back.
-//
-// Sections: context | fixture | pixels | drawing
 #include "GLContext.h"
-
-#include <ostream>
 
 #include "app/Shell.h"
 #include "gfx/TextureBinding.h"
@@ -13,33 +9,21 @@
 #include "tests/support/TestFiles.h"
 
 namespace render {
-
-// ---- context ----------------------------------------------------------------------------------
-
 namespace {
 
 const wchar_t* const windowClass = L"TallixRenderTests";
-
-struct ContextState {
-    bool attempted = false;
-    bool open = false;
-    std::string failure;  // why there is no usable context
-};
-
-ContextState& contextState() {
-    static ContextState state;
-    return state;
-}
+bool attempted = false, open = false;
+std::string failure;  // why there is no usable context
 
 // Closes the window with the context current, after the last test of the process.
 class ContextEnvironment : public testing::Environment {
 public:
     void TearDown() override {
-        if (!contextState().open) return;
+        if (!open) return;
         platform::releaseGLContext();
         platform::destroyMainWindow();
         platform::unregisterWindowClass(windowClass);
-        contextState().open = false;
+        open = false;
     }
 };
 testing::Environment* const environment = testing::AddGlobalTestEnvironment(new ContextEnvironment);
@@ -64,13 +48,10 @@ std::string openContext() {
 void resetGLState() {
     glViewport(0, 0, frameWidth, frameHeight);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClearDepth(1.0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0.0, 1.0, 0.0, 0.75, -1.0, 1.0);
@@ -89,27 +70,16 @@ void enter(const std::filesystem::path& folder) {
 
 }  // namespace
 
-// ---- fixture ----------------------------------------------------------------------------------
-
 void GLContextTest::SetUp() {
-    ContextState& state = contextState();
-    if (!state.attempted) {
-        state.attempted = true;
-        state.failure = openContext();
-        state.open = state.failure.empty();
+    if (!attempted) {
+        attempted = true;
+        failure = openContext();
+        open = failure.empty();
     }
-    ASSERT_TRUE(state.open) << state.failure;
-    savedDirectory_ = std::filesystem::current_path();
-    savedBase_ = baseDirectory;
+    ASSERT_TRUE(open) << failure;
     folder = testsupport::freshFolder();
     enter(folder);
     resetGLState();
-}
-
-void GLContextTest::TearDown() {
-    if (savedDirectory_.empty()) return;  // SetUp stopped before changing anything
-    std::filesystem::current_path(savedDirectory_);
-    baseDirectory = savedBase_;
 }
 
 void GLContextTest::useBuiltGameFolder() {
@@ -117,17 +87,11 @@ void GLContextTest::useBuiltGameFolder() {
     if (!HasFailure()) enter(game);
 }
 
-// ---- pixels -----------------------------------------------------------------------------------
-
-std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
-    return out << "(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ", " << pixel.a << ")";
-}
-
 Pixel readPixel(int x, int y) {
     uint8_t rgba[4] = {0, 0, 0, 0};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    return Pixel{rgba[0], rgba[1], rgba[2], rgba[3]};
+    return Pixel{rgba[0], rgba[1], rgba[2]};
 }
 
 int pixelColumn(float viewX) { return int(viewX * frameWidth); }
@@ -136,8 +100,8 @@ int pixelRow(float viewY) { return int(viewY / 0.75f * frameHeight); }
 testing::AssertionResult colourNear(const Pixel& actual, int r, int g, int b, int tolerance) {
     auto near = [tolerance](int a, int e) { return a >= e - tolerance && a <= e + tolerance; };
     if (near(actual.r, r) && near(actual.g, g) && near(actual.b, b)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "pixel " << actual << ", expected (" << r << ", " << g << ", "
-                                       << b << ") within " << tolerance;
+    return testing::AssertionFailure() << "pixel (" << actual.r << ", " << actual.g << ", " << actual.b
+                                       << "), expected (" << r << ", " << g << ", " << b << ") within " << tolerance;
 }
 
 testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolerance) {
@@ -146,20 +110,15 @@ testing::AssertionResult shows(float x, float y, int r, int g, int b, int tolera
 }
 
 Span litSpan(int y) {
-    uint8_t row[frameWidth * 4];
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, y, frameWidth, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
     Span span;
     for (int x = 0; x < frameWidth; ++x) {
-        const uint8_t* p = row + 4 * x;
-        if (p[0] < 128 && p[1] < 128 && p[2] < 128) continue;
-        if (span.first < 0) span.first = x;
+        const Pixel p = readPixel(x, y);
+        if (p.r < 128 && p.g < 128 && p.b < 128) continue;
         span.last = x;
+        if (span.first < 0) span.first = x;
     }
     return span;
 }
-
-// ---- drawing ----------------------------------------------------------------------------------
 
 void drawTexturedQuad(uint32_t texture, float left, float top, float width, float height) {
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -170,6 +129,19 @@ void drawTexturedQuad(uint32_t texture, float left, float top, float width, floa
     glTexCoord2f(1.0f, 1.0f); glVertex2f(left + width, top - height);
     glTexCoord2f(0.0f, 1.0f); glVertex2f(left, top - height);
     glEnd();
+}
+
+void writeSolid(const std::filesystem::path& path, testsupport::Bgra colour) {
+    testsupport::writeBgraDds(path, {testsupport::solidBgra(16, 16, colour)});
+}
+
+std::unique_ptr<CTallix> centredBoard(const std::vector<uint8_t>& file, float zoom, float centreY) {
+    auto board = std::make_unique<CTallix>();
+    EXPECT_TRUE(board->readLevel(file.data(), file.size()));
+    board->zoom = zoom;
+    board->centreX = 0.5f;
+    board->centreY = centreY;
+    return board;
 }
 
 }  // namespace render

@@ -2,13 +2,10 @@
 // the played board over the bands.
 #include "game/Game.h"
 
-#include <memory>
-
 #include "GLContext.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
 #include "puzzle/PopUp.h"
-#include "puzzle/Tallix.h"
 #include "tests/support/Boards.h"
 #include "tests/support/TestFiles.h"
 #include "ui/UI.h"
@@ -30,11 +27,7 @@ protected:
         testsupport::writeBytes(folder / "Data/Levels/Level01.grd", testsupport::levelFile(testsupport::squareGrid()));
         game = std::make_unique<CGame>();
     }
-    void TearDown() override {
-        game.reset();
-        platform::overrideClocks(nullptr, nullptr);
-        render::GLContextTest::TearDown();
-    }
+    void TearDown() override { platform::overrideClocks(nullptr, nullptr); }
 
     void frame() {
         glClear(GL_COLOR_BUFFER_BIT);

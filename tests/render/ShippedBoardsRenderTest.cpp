@@ -1,21 +1,17 @@
 // Boards drawn in every style the game ships, from the built Data folder, as the player sees them:
 // every cell of every shipped level shows its kind's image, and the numbers of a small board land
 // inside their cells, each clue sum on its own side of the clue cell's diagonal.
+#include <array>
 #include <cmath>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "GLContext.h"
 #include "app/IniFile.h"
 #include "app/Shell.h"
 #include "gfx/TextureBinding.h"
-#include "gfx/TextureCache.h"
 #include "gfx/VisualStyle.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
-#include "puzzle/Tallix.h"
 #include "tests/support/Boards.h"
 #include "tests/support/TestFiles.h"
 
@@ -39,20 +35,9 @@ Frame draw(CTallix& board, const CVisualStyle& style) {
 
 const uint8_t* pixelAt(const Frame& frame, int x, int y) { return &frame[(size_t(y) * frameWidth + size_t(x)) * 4]; }
 
-std::unique_ptr<CTallix> boardOf(const Bytes& file, float zoom, float centreY) {
-    auto board = std::make_unique<CTallix>();
-    EXPECT_TRUE(board->readLevel(file.data(), file.size()));
-    board->zoom = zoom;
-    board->centreX = 0.5f;
-    board->centreY = centreY;
-    return board;
-}
-
 // ---- each cell's image: the mean of its top-left corner, which holds no number ----------------
 
-struct Mean {
-    float r = 0, g = 0, b = 0;
-};
+using Mean = std::array<float, 3>;
 
 int cellLeftPixel(const CTallix& board, int column) {
     return int(std::lround((board.left() + float(column) * board.cellEdge()) * frameWidth));
@@ -63,12 +48,10 @@ int cellTopPixel(const CTallix& board, int row) {  // counted from the bottom
 
 Mean cornerMean(const Frame& frame, const CTallix& board, int column, int row) {
     const int x = cellLeftPixel(board, column), yTop = cellTopPixel(board, row);
-    Mean mean;
+    Mean mean{};
     for (int dy = 4; dy < 14; ++dy)
-        for (int dx = 4; dx < 14; ++dx) {
-            const uint8_t* p = pixelAt(frame, x + dx, yTop - dy);
-            mean.r += p[0] / 100.0f, mean.g += p[1] / 100.0f, mean.b += p[2] / 100.0f;
-        }
+        for (int dx = 4; dx < 14; ++dx)
+            for (int c = 0; c < 3; ++c) mean[c] += pixelAt(frame, x + dx, yTop - dy)[c] / 100.0f;
     return mean;
 }
 
@@ -102,9 +85,9 @@ protected:
         IniFile catalogue(baseDirectory + L"Data\\Styles\\VisualStyles.ini");
         for (int i = 0; i < catalogue.readInt(L"Styles", L"Count", 0); ++i)
             styleNames.push_back(catalogue.readString(L"Styles", std::to_wstring(i)));
+        ASSERT_GE(styleNames.size(), 3u);
     }
 
-    CTextureCache cache;
     std::vector<std::wstring> styleNames;
 };
 
@@ -119,20 +102,17 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
     for (const auto& entry : fs::directory_iterator(fs::current_path() / "Data/Levels"))
         if (entry.path().extension() == ".grd") levels.push_back(entry.path());
     levels.push_back(fs::path(TALLIX_SOURCE_DIR) / "tests/render/data/Summit-before.grd");
-    ASSERT_GE(styleNames.size(), 3u);
     ASSERT_GE(levels.size(), 61u);
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);  // magenta: nothing in the shipped art
     for (const std::wstring& name : styleNames) {
         CVisualStyle style(name, cache);
-        auto reference = boardOf(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
+        auto reference = render::centredBoard(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
         Frame referenceFrame = draw(*reference, style);
-        Mean expected[4];
-        expected[kindClue] = cornerMean(referenceFrame, *reference, 1, 0);
-        expected[kindPlayable] = cornerMean(referenceFrame, *reference, 1, 1);
-        expected[kindUnused] = cornerMean(referenceFrame, *reference, 0, 0);
-        expected[kindFixed] = cornerMean(referenceFrame, *reference, 2, 1);
+        Mean expected[4];  // by kind: a clue, a playable, an unused and a fixed cell of the reference
+        for (auto [kind, column, row] : {std::tuple{kindClue, 1, 0}, {kindPlayable, 1, 1}, {kindUnused, 0, 0}, {kindFixed, 2, 1}})
+            expected[kind] = cornerMean(referenceFrame, *reference, column, row);
         for (const fs::path& level : levels) {
-            auto board = boardOf(readBytes(level), 1.0f, 0.37f);
+            auto board = render::centredBoard(readBytes(level), 1.0f, 0.37f);
             ASSERT_TRUE(cellLeftPixel(*board, 0) >= 0 && cellLeftPixel(*board, board->width) <= frameWidth &&
                         cellTopPixel(*board, 0) < frameHeight && cellTopPixel(*board, board->height) >= 0)
                 << level << " does not fit the frame at its starting view";
@@ -141,8 +121,8 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
                 for (int column = 0; column < board->width; ++column) {
                     const int kind = board->cellAt(column, row)->kind;
                     Mean seen = cornerMean(frame, *board, column, row);
-                    float off = std::abs(seen.r - expected[kind].r) + std::abs(seen.g - expected[kind].g) +
-                                std::abs(seen.b - expected[kind].b);
+                    float off = 0;
+                    for (int c = 0; c < 3; ++c) off += std::abs(seen[c] - expected[kind][c]);
                     EXPECT_LT(off, 12.0f) << platform::toUtf8(name) << " " << level.filename() << " column "
                                           << column << " row " << row << " kind " << kind;
                 }
@@ -154,10 +134,9 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
 // across sum only down the left, digits 8, 9 and 7 and marks 1, 5 and 9 in the playable cells.
 // What a number draws is what changes when it is added.
 TEST_F(ShippedBoardsRender, NumbersLandInsideTheirCells) {
-    ASSERT_GE(styleNames.size(), 3u);
     auto small = [](bool clueSums, bool digits) {
         std::string down = clueSums ? "0\\17" : "0\\0", across = clueSums ? "16\\0" : "0\\0";
-        auto board = boardOf(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f, 0.375f);
+        auto board = render::centredBoard(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f);
         if (digits) {
             enter(playable(*board, 1, 1), 8);
             enter(playable(*board, 2, 1), 9);

@@ -1,35 +1,28 @@
 #include "gfx/StyleFont.h"
 
 #include "GLContext.h"
-#include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
-#include "tests/support/DdsWriter.h"
 #include "tests/support/TestFiles.h"
 
 using namespace testsupport;
 
 namespace {
 
-class CStyleFontRender : public render::GLContextTest {
-protected:
-    // Calls one glyph list at (x, y) and the given scale.
-    static void drawGlyph(uint32_t list, float x, float y, float scale) {
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        glScalef(scale, scale, scale);
-        glCallList(list);
-        glPopMatrix();
-    }
+using CStyleFontRender = render::GLContextTest;
 
-    CTextureCache cache;
-};
-
-}  // namespace
+// Calls one glyph list at (x, y) and the given scale.
+void drawGlyph(uint32_t list, float x, float y, float scale) {
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    glScalef(scale, scale, scale);
+    glCallList(list);
+    glPopMatrix();
+}
 
 // Cells of 64 of 512 pixels and digit 1 of 64 pixels: at scale 2 the glyph is 200 frame pixels
 // square and its slant moves the top edge 40 pixels right and the bottom edge 40 pixels left.
 TEST_F(CStyleFontRender, SlantedDigitLeansRightAndUprightOneStandsStraight) {
-    writeBgraDds(folder / "Digits/Glyphs.dds", {solidBgra(16, 16, {255, 255, 255, 255})});
+    render::writeSolid(folder / "Digits/Glyphs.dds", {255, 255, 255, 255});
     writeText(folder / "Digits/Font.ini", "[global]\nmap=Glyphs.dds\nblocksize=64\ndeltaW=0\n[charset]\n1=64\n");
     CStyleFont font(cache, L"Digits\\Font.ini");
     ASSERT_NE(font.glyphTexture(), 0u);
@@ -74,3 +67,5 @@ TEST_F(CStyleFontRender, DigitShowsItsOwnCellTheWayUpItIsStored) {
     EXPECT_TRUE(render::shows(0.525f, 0.1f + 0.125f, 0, 0, 255));
     glDeleteLists(font.uprightList(0), CStyleFont::listCount);
 }
+
+}  // namespace

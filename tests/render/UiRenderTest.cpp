@@ -7,9 +7,7 @@
 
 #include "GLContext.h"
 #include "gfx/MainFont.h"
-#include "gfx/TextureCache.h"
 #include "platform/OpenGL.h"
-#include "tests/support/DdsWriter.h"
 
 namespace {
 
@@ -19,49 +17,36 @@ protected:
     void SetUp() override {
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
-        testsupport::writeBgraDds(folder / "Data/White.dds", {testsupport::solidBgra(4, 4, {255, 255, 255, 255})});
+        render::writeSolid(folder / "Data/White.dds", {255, 255, 255, 255});
         white = cache.getTexture(L"Data\\White.dds");
         font = std::make_unique<CMainFont>(white, L"Data\\MainFont.ini");
     }
-    void TearDown() override {
-        if (font) font->release();
-        render::GLContextTest::TearDown();
-    }
 
-    uiButton texturedButton() const {
-        uiButton button;
-        button.x = 0.2f;
-        button.y = 0.5f;
-        button.width = 0.2f;
-        button.height = 0.1f;
-        button.label.clear();
-        button.textures = {white, white, white};
-        return button;
-    }
-
-    CTextureCache cache;
     uint32_t white = 0;
     std::unique_ptr<CMainFont> font;
 };
 
-// Half-transparent mid grey over the black frame: a quarter of full brightness.
-TEST_F(UiRender, DisabledTexturedButtonIsGreyInEveryState) {
+// A disabled textured button is half-transparent mid grey over the black frame, a quarter of full
+// brightness, whatever its state. Without a texture only the label shows, in the colour of the
+// state; disabled, at a third of its alpha, unless it is a caption.
+TEST_F(UiRender, ButtonsShowTheirState) {
     ASSERT_NE(white, 0u);
-    uiButton enabled = texturedButton();
-    enabled.draw();
+    uiButton textured;
+    textured.x = 0.2f;
+    textured.y = 0.5f;
+    textured.width = 0.2f;
+    textured.height = 0.1f;
+    textured.label.clear();
+    textured.textures = {white, white, white};
+    textured.draw();
     EXPECT_TRUE(render::shows(0.3f, 0.45f, 255, 255, 255));
     glClear(GL_COLOR_BUFFER_BIT);
-    uiButton disabled = texturedButton();
-    disabled.enabled = false;
-    disabled.state = uiButton::hover;
-    disabled.draw();
+    textured.enabled = false;
+    textured.state = uiButton::hover;
+    textured.draw();
     EXPECT_TRUE(render::shows(0.3f, 0.45f, 64, 64, 64));
     EXPECT_TRUE(render::shows(0.41f, 0.45f, 0, 0, 0));
-}
 
-// Without a texture only the label shows, in the colour of the state; disabled, at a third of its
-// alpha, unless it is a caption.
-TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
     uiButton button;
     button.font = font.get();
     button.label = "AB";
@@ -70,10 +55,7 @@ TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
     button.sizeToLabel();
     button.colours[uiButton::normal] = {0.0f, 1.0f, 0.0f, 1.0f};
     float inside = button.y - button.height / 2;
-    struct Look {
-        bool enabled, caption;
-        int green;
-    };
+    struct Look { bool enabled, caption; int green; };
     for (Look look : {Look{true, false, 255}, Look{false, false, 85}, Look{false, true, 255}}) {
         glClear(GL_COLOR_BUFFER_BIT);
         button.enabled = look.enabled;
@@ -93,15 +75,8 @@ TEST_F(UiRender, UntexturedButtonShowsItsLabelInItsStateColour) {
 // in white a little above the middle; 40 glyphs at scale 0.6 are 0.46875 wide, half of that plus
 // 0.05 each side of 0.5 (x 0.216 to 0.784), and the hidden CANCEL draws nothing at its place.
 TEST_F(UiRender, ConfirmationBoxFitsItsMessage) {
-    struct Probe {
-        float x, y;
-        int grey;
-    };
-    struct Case {
-        std::string message;
-        int32_t mode, action;
-        std::vector<Probe> probes;
-    };
+    struct Probe { float x, y; int grey; };
+    struct Case { std::string message; int32_t mode, action; std::vector<Probe> probes; };
     const Case cases[] = {
         {"Reset puzzle???", confirmYesCancel, actionReset,
          {{0.36f, 0.30f, 46}, {0.34f, 0.30f, 0}, {0.64f, 0.30f, 46}, {0.66f, 0.30f, 0}, {0.36f, 0.46f, 46},

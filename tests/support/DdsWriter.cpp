@@ -1,15 +1,10 @@
 #include "tests/support/DdsWriter.h"
 
-#include <algorithm>
 #include <fstream>
 
 namespace testsupport {
 
 namespace {
-
-void put32(std::vector<uint8_t>& file, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) file[offset + i] = uint8_t(value >> (8 * i));
-}
 
 void writeDds(const std::filesystem::path& path, DdsHeader header, const std::vector<DdsLevel>& levels) {
     header.width = levels[0].width;
@@ -25,18 +20,14 @@ void writeDds(const std::filesystem::path& path, DdsHeader header, const std::ve
 }  // namespace
 
 std::vector<uint8_t> ddsFile(const DdsHeader& header, const std::vector<uint8_t>& pixels) {
-    std::vector<uint8_t> file(128, 0);
-    std::copy(header.magic.begin(), header.magic.begin() + 4, file.begin());
-    put32(file, 4, 124);
-    put32(file, 12, header.height);
-    put32(file, 16, header.width);
-    put32(file, 24, header.depth);
-    put32(file, 28, header.mipMapCount);
-    put32(file, 76, 32);
-    put32(file, 80, header.pixelFlags);
-    put32(file, 84, header.fourCC);
-    put32(file, 88, header.bitCount);
-    put32(file, 112, header.caps2);
+    std::vector<uint8_t> file(header.magic.begin(), header.magic.begin() + 4);
+    file.resize(128);
+    const std::pair<size_t, uint32_t> fields[] = {{4, 124}, {12, header.height}, {16, header.width},
+                                                  {24, header.depth}, {28, header.mipMapCount}, {76, 32},
+                                                  {80, header.pixelFlags}, {84, header.fourCC},
+                                                  {88, header.bitCount}, {112, header.caps2}};
+    for (const auto& [offset, value] : fields)
+        for (int i = 0; i < 4; ++i) file[offset + i] = uint8_t(value >> (8 * i));
     file.insert(file.end(), pixels.begin(), pixels.end());
     return file;
 }
@@ -57,20 +48,11 @@ DdsLevel rowsBgra(uint32_t width, uint32_t height, Bgra top, Bgra bottom, uint32
 void writeBgraDds(const std::filesystem::path& path, const std::vector<DdsLevel>& levels) {
     writeDds(path, {}, levels);
 }
-
 void writeBgrDds(const std::filesystem::path& path, const DdsLevel& level) {
-    DdsHeader header;
-    header.pixelFlags = ddsRgb;
-    header.bitCount = 24;
-    writeDds(path, header, {level});
+    writeDds(path, {"DDS ", 0, 0, 0, 0, ddsRgb, 0, 24, 0}, {level});
 }
-
 void writeDxt1Dds(const std::filesystem::path& path, const DdsLevel& level) {
-    DdsHeader header;
-    header.pixelFlags = ddsFourCC;
-    header.fourCC = ddsDxt1;
-    header.bitCount = 0;
-    writeDds(path, header, {level});
+    writeDds(path, {"DDS ", 0, 0, 0, 0, ddsFourCC, ddsDxt1, 0, 0}, {level});
 }
 
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,24 +18,13 @@ using nv_dds::CSurface;
 namespace {
 
 DdsHeader uncompressed(uint32_t flags, uint32_t bits, uint32_t width, uint32_t height) {
-    DdsHeader header;
-    header.pixelFlags = flags;
-    header.bitCount = bits;
-    header.width = width;
-    header.height = height;
-    return header;
+    return {"DDS ", width, height, 0, 0, flags, 0, bits, 0};
 }
-
 DdsHeader compressed(uint32_t fourCC, uint32_t width, uint32_t height) {
-    DdsHeader header = uncompressed(ddsFourCC, 0, width, height);
-    header.fourCC = fourCC;
-    return header;
+    return {"DDS ", width, height, 0, 0, ddsFourCC, fourCC, 0, 0};
 }
-
 DdsHeader with(DdsHeader header, uint32_t mipMapCount, uint32_t caps2 = 0, uint32_t depth = 0) {
-    header.mipMapCount = mipMapCount;
-    header.caps2 = caps2;
-    header.depth = depth;
+    header.mipMapCount = mipMapCount, header.caps2 = caps2, header.depth = depth;
     return header;
 }
 
@@ -77,9 +67,8 @@ void expectEmpty(const CImageFile& image) {
     EXPECT_EQ(image.textureCount(), 0u);
 }
 
-struct Level {
-    uint32_t width, height, depth, size;
-};
+using Level = std::array<uint32_t, 4>;  // width, height, depth and size
+Level levelOf(const CSurface& surface) { return {surface.width(), surface.height(), surface.depth(), surface.size()}; }
 
 }  // namespace
 
@@ -101,23 +90,15 @@ TEST(CImageFile, AcceptedFilesGiveTheirFormatKindFacesAndLevels) {
         std::vector<Level> first;  // the first levels of face 0
     };
     const Case cases[] = {
-        {"DXT1", compressed(ddsDxt1, 8, 8), 32, FormatDxt1, 3, TextureFlat, 1, 1, {{8, 8, 1, 32}}},
-        {"DXT3", compressed(ddsDxt3, 8, 8), 64, FormatDxt3, 4, TextureFlat, 1, 1, {{8, 8, 1, 64}}},
-        {"DXT5", compressed(ddsDxt5, 8, 8), 64, FormatDxt5, 4, TextureFlat, 1, 1, {{8, 8, 1, 64}}},
         {"DXT5 with the RGB flag too", [] { DdsHeader h = compressed(ddsDxt5, 4, 4); h.pixelFlags |= ddsRgb; return h; }(),
          16, FormatDxt5, 4, TextureFlat, 1, 1, {{4, 4, 1, 16}}},
         {"32-bit RGB+alpha", uncompressed(ddsRgbAlpha, 32, 4, 2), 32, bgra, 4, TextureFlat, 1, 1, {{4, 2, 1, 32}}},
         {"32-bit RGB only", uncompressed(ddsRgb, 32, 4, 2), 32, bgra, 4, TextureFlat, 1, 1, {{4, 2, 1, 32}}},
         {"24-bit RGB, odd width unpadded", uncompressed(ddsRgb, 24, 3, 2), 18, FormatBgr, 3, TextureFlat, 1, 1, {{3, 2, 1, 18}}},
-        {"8-bit, no flags", uncompressed(0, 8, 4, 2), 8, lum, 1, TextureFlat, 1, 1, {{4, 2, 1, 8}}},
         {"8-bit, RGB+alpha", uncompressed(ddsRgbAlpha, 8, 4, 2), 8, lum, 1, TextureFlat, 1, 1, {{4, 2, 1, 8}}},
         {"8-bit, luminance flag", uncompressed(0x20000, 8, 4, 2), 8, lum, 1, TextureFlat, 1, 1, {{4, 2, 1, 8}}},
-        {"DXT1 1x1", compressed(ddsDxt1, 1, 1), 8, FormatDxt1, 3, TextureFlat, 1, 1, {{1, 1, 1, 8}}},
-        {"DXT1 2x2", compressed(ddsDxt1, 2, 2), 8, FormatDxt1, 3, TextureFlat, 1, 1, {{2, 2, 1, 8}}},
         {"DXT1 5x3", compressed(ddsDxt1, 5, 3), 16, FormatDxt1, 3, TextureFlat, 1, 1, {{5, 3, 1, 16}}},
-        {"DXT1 4x12", compressed(ddsDxt1, 4, 12), 24, FormatDxt1, 3, TextureFlat, 1, 1, {{4, 12, 1, 24}}},
         {"DXT3 1x1", compressed(ddsDxt3, 1, 1), 16, FormatDxt3, 4, TextureFlat, 1, 1, {{1, 1, 1, 16}}},
-        {"DXT5 2x2", compressed(ddsDxt5, 2, 2), 16, FormatDxt5, 4, TextureFlat, 1, 1, {{2, 2, 1, 16}}},
         {"DXT5 8x5", compressed(ddsDxt5, 8, 5), 64, FormatDxt5, 4, TextureFlat, 1, 1, {{8, 5, 1, 64}}},
         {"widest", uncompressed(0, 8, 16384, 1), 16384, lum, 1, TextureFlat, 1, 1, {{16384, 1, 1, 16384}}},
         {"tallest", uncompressed(0, 8, 1, 16384), 16384, lum, 1, TextureFlat, 1, 1, {{1, 16384, 1, 16384}}},
@@ -131,24 +112,19 @@ TEST(CImageFile, AcceptedFilesGiveTheirFormatKindFacesAndLevels) {
          {{16, 4, 1, 32}, {8, 2, 1, 16}, {4, 1, 1, 8}, {2, 1, 1, 8}, {1, 1, 1, 8}}},
         {"count 32", with(uncompressed(0, 8, 2, 2), 32), 44, lum, 1, TextureFlat, 1, 32, {{2, 2, 1, 4}, {1, 1, 1, 1}}},
         {"count 33", with(uncompressed(0, 8, 2, 2), 33), 44, lum, 1, TextureFlat, 1, 32, {{2, 2, 1, 4}}},
-        {"count 1000", with(uncompressed(0, 8, 2, 2), 1000), 44, lum, 1, TextureFlat, 1, 32, {{2, 2, 1, 4}}},
         {"count 2^32-1", with(uncompressed(0, 8, 2, 2), 0xFFFFFFFF), 44, lum, 1, TextureFlat, 1, 32, {{2, 2, 1, 4}}},
         // short data after level 0 of the first face
         {"level 1 cut short", with(lum4, 3), 18, lum, 1, TextureFlat, 1, 3, {{4, 4, 1, 16}, {2, 2, 1, 4}, {1, 1, 1, 1}}},
-        {"BGRA level 3 cut short", with(uncompressed(ddsRgbAlpha, 32, 8, 8), 4), 339, bgra, 4, TextureFlat, 1, 4, {}},
         {"DXT1 level 1 cut short", with(compressed(ddsDxt1, 8, 8), 4), 39, FormatDxt1, 3, TextureFlat, 1, 4,
          {{8, 8, 1, 32}, {4, 4, 1, 8}, {2, 2, 1, 8}, {1, 1, 1, 8}}},
         // kinds
         {"cube map", with(lum4, 3, ddsCubemap), 6 * 21, lum, 1, TextureCubemap, 6, 3, {{4, 4, 1, 16}, {2, 2, 1, 4}}},
         {"cube map with every face bit, faces 1-5 missing", with(lum4, 3, ddsCubemap | ddsAllFaces), 18, lum, 1,
          TextureCubemap, 6, 3, {{4, 4, 1, 16}}},
-        {"BGRA cube map cut in face 3", with(bgra4, 3, ddsCubemap | ddsAllFaces), 3 * 84 + 42, bgra, 4, TextureCubemap, 6, 3, {}},
         {"volume over cube map", with(lum4, 3, ddsCubemap | ddsVolume, 4), 73, lum, 1, Texture3D, 1, 3,
          {{4, 4, 4, 64}, {2, 2, 2, 8}, {1, 1, 1, 1}}},
         {"volume bit without depth: cube map", with(uncompressed(0, 8, 1, 1), 0, ddsCubemap | ddsVolume), 6, lum, 1,
          TextureCubemap, 6, 1, {{1, 1, 1, 1}}},
-        {"volume bit without depth: flat", with(uncompressed(0, 8, 1, 1), 0, ddsVolume), 1, lum, 1, TextureFlat, 1, 1,
-         {{1, 1, 1, 1}}},
         {"depth without the volume bit", with(uncompressed(0, 8, 2, 2), 0, 0, 3), 12, lum, 1, TextureFlat, 1, 1,
          {{2, 2, 3, 12}}},
     };
@@ -162,13 +138,8 @@ TEST(CImageFile, AcceptedFilesGiveTheirFormatKindFacesAndLevels) {
         EXPECT_EQ(image.kind(), c.kind);
         ASSERT_EQ(image.textureCount(), c.faces);
         for (const nv_dds::CTexture& face : image.textures()) ASSERT_EQ(face.mipmapCount() + 1, c.levels);
-        for (size_t i = 0; i < c.first.size(); ++i) {
-            const CSurface& level = i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1);
-            EXPECT_EQ(level.width(), c.first[i].width) << "level " << i;
-            EXPECT_EQ(level.height(), c.first[i].height) << "level " << i;
-            EXPECT_EQ(level.depth(), c.first[i].depth) << "level " << i;
-            EXPECT_EQ(level.size(), c.first[i].size) << "level " << i;
-        }
+        for (size_t i = 0; i < c.first.size(); ++i)
+            EXPECT_EQ(levelOf(i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1)), c.first[i]) << "level " << i;
         expectFileBytesThenZeros(image, pixels);
     }
 }
@@ -179,26 +150,17 @@ TEST(CImageFile, RefusesOtherFormatsImpossibleSidesAndAShortFirstLevel) {
     auto flags = [](DdsHeader h, uint32_t extra) { h.pixelFlags |= extra; return h; };
     auto huge = [](DdsHeader h, uint32_t depth, uint32_t caps2) { return with(h, 0xFFFFFFFF, caps2, depth); };
     const DdsHeader bgra = uncompressed(ddsRgbAlpha, 32, 4, 4);
-    struct Case {
-        const char* name;
-        DdsHeader header;
-        size_t pixelBytes;
-    };
+    struct Case { const char* name; DdsHeader header; size_t pixelBytes; };
     const Case cases[] = {
         {"16-bit 5-6-5", uncompressed(ddsRgb, 16, 4, 4), 64},
-        {"16-bit with alpha", uncompressed(ddsRgbAlpha, 16, 4, 4), 64},
-        {"0 bits", uncompressed(ddsRgb, 0, 4, 4), 64},
         {"7 bits", uncompressed(ddsRgb, 7, 4, 4), 64},
         {"2^32-1 bits", uncompressed(ddsRgb, 0xFFFFFFFF, 4, 4), 64},
         {"32-bit alpha flag only", uncompressed(0x1, 32, 4, 4), 64},
         {"32-bit no flags", uncompressed(0, 32, 4, 4), 64},
         {"32-bit RGB+alpha+extra bit", uncompressed(0x43, 32, 4, 4), 64},
         {"24-bit RGB+alpha", uncompressed(ddsRgbAlpha, 24, 4, 4), 64},
-        {"24-bit no flags", uncompressed(0, 24, 4, 4), 64},
         {"DXT2", compressed(ddsDxt2, 4, 4), 64},
         {"DXT4", compressed(ddsDxt4, 4, 4), 64},
-        {"ATI2", flags(compressed(0x32495441, 4, 4), ddsRgb), 64},
-        {"DX10", flags(compressed(0x30315844, 4, 4), ddsRgb), 64},
         {"FourCC flag, code 0", flags(compressed(0, 4, 4), ddsRgb), 64},
         {"DXT1 code without the FourCC flag", [] { DdsHeader h = uncompressed(ddsRgb, 0, 4, 4); h.fourCC = ddsDxt1; return h; }(), 64},
         {"DXT2 with the RGB flag and 32 bits", [] { DdsHeader h = compressed(ddsDxt2, 4, 4); h.pixelFlags |= ddsRgb; h.bitCount = 32; return h; }(), 64},
@@ -208,15 +170,12 @@ TEST(CImageFile, RefusesOtherFormatsImpossibleSidesAndAShortFirstLevel) {
         {"height 16385", huge(uncompressed(ddsRgbAlpha, 32, 1, 16385), 0, 0), 64},
         {"depth 16385", huge(uncompressed(ddsRgbAlpha, 32, 1, 1), 16385, ddsVolume), 64},
         {"depth 2^32-1", huge(uncompressed(ddsRgbAlpha, 32, 2, 2), 0xFFFFFFFF, ddsVolume), 256},
-        {"width 2^31", huge(uncompressed(ddsRgbAlpha, 32, 0x80000000u, 1), 0, 0), 64},
         {"sides 2^32-1", huge(uncompressed(ddsRgbAlpha, 32, 0xFFFFFFFF, 0xFFFFFFFF), 0, 0), 256},
         {"DXT1 sides 2^32-1", huge(compressed(ddsDxt1, 0xFFFFFFFF, 0xFFFFFFFF), 0, 0), 256},
-        {"DXT1 sides 32768", huge(compressed(ddsDxt1, 32768, 32768), 0, 0), 256},
         {"largest volume, data short", huge(uncompressed(ddsRgbAlpha, 32, 16384, 16384), 16384, ddsVolume), 64},
         {"largest DXT5, data short", huge(compressed(ddsDxt5, 16384, 16384), 0, 0), 256},
         {"largest cube map, data short", huge(uncompressed(ddsRgbAlpha, 32, 16384, 16384), 0, ddsCubemap), 64},
         {"BGRA level 0 one byte short", bgra, 63},
-        {"DXT5 level 0 one byte short", compressed(ddsDxt5, 8, 8), 63},
         {"DXT1 chain, level 0 one byte short", with(compressed(ddsDxt1, 8, 8), 4), 31},
         {"header without pixels", uncompressed(0, 8, 4, 4), 0},
         {"cube map cut in face 0", with(bgra, 3, ddsCubemap | ddsAllFaces), 20},
@@ -246,27 +205,22 @@ TEST(CImageFile, RefusesAFileThatEndsInsideTheHeaderOrHasAnotherMagic) {
     }
 }
 
-TEST(CImageFile, EachReadStartsAfresh) {
+// Every read starts afresh, from memory or from disk.
+TEST(CImageFile, EachReadStartsAfreshAndAWholeFileReadsFromDisk) {
     CImageFile image;
     ASSERT_TRUE(read(image, with(uncompressed(0, 8, 1, 1), 0, ddsCubemap), pattern(6)));
     ASSERT_TRUE(read(image, uncompressed(ddsRgb, 24, 1, 1), pattern(3)));
     EXPECT_EQ(image.kind(), nv_dds::TextureFlat);
     EXPECT_EQ(image.format(), nv_dds::FormatBgr);
     EXPECT_EQ(image.textureCount(), 1u);
-
     EXPECT_FALSE(read(image, uncompressed(ddsRgb, 16, 1, 1), pattern(2)));
     expectEmpty(image);
-}
 
-TEST(CImageFile, ReadsAWholeFileFromDisk) {
     const fs::path folder = freshFolder();
-    const Bytes pixels = pattern(16);
-    writeBytes(folder / "Image.dds", ddsFile(uncompressed(ddsRgbAlpha, 32, 2, 2), pixels));
-    CImageFile image;
+    writeBytes(folder / "Image.dds", ddsFile(uncompressed(ddsRgbAlpha, 32, 2, 2), pattern(16)));
     ASSERT_TRUE(image.readFile((folder / "Image.dds").string()));
     EXPECT_EQ(image.format(), nv_dds::FormatBgra);
-    EXPECT_EQ(bytesOf(image.texture(0)), pixels);
-
+    EXPECT_EQ(bytesOf(image.texture(0)), pattern(16));
     EXPECT_FALSE(image.readFile((folder / "Missing.dds").string()));
     expectEmpty(image);
 }

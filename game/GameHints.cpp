@@ -27,17 +27,6 @@ std::vector<int> enteredDigits(const CTallix& board) {
     return digits;
 }
 
-// The level's one solution, digit per grid cell; empty when it has none or several.
-std::vector<int> solutionOf(const levels::CLevelGrid& grid) {
-    levels::SolverModel model = levels::buildModel(grid);
-    levels::SolveResult result = levels::CSolver(model).solve(2, 200000);
-    if (!result.complete || result.solutions != 1) return {};
-    std::vector<int> digits(size_t(grid.width()) * size_t(grid.height()), 0);
-    for (int var = 0; var < model.variables(); ++var)
-        digits[size_t(model.cellOf[size_t(var)])] = levels::lowestDigit(result.first[size_t(var)]);
-    return digits;
-}
-
 CellPlace placeOf(int cell, int width) { return cell < 0 ? CellPlace{} : CellPlace{cell % width, cell / width}; }
 
 }  // namespace
@@ -47,7 +36,7 @@ void CGame::takeHint() {
     if (screen != GameScreen::Playing || !board || paused_ || ui->isConfirmationOpen()) return;
     levels::CLevelGrid grid = gridOf(*board);
     if (hintBoard_ != board) {
-        hintSolution_ = solutionOf(grid);
+        hintSolution_ = levels::uniqueSolution(grid, 200000);
         hintBoard_ = board;
     }
     levels::Hint hint = levels::findHint(grid, enteredDigits(*board), hintSolution_);

@@ -52,4 +52,13 @@ void CSolver::search(size_t depth) {
     }
 }
 
+std::vector<int> uniqueSolution(const CLevelGrid& grid, uint64_t nodeBudget) {
+    const SolverModel model = buildModel(grid);
+    const SolveResult result = CSolver(model).solve(2, nodeBudget);
+    if (!result.complete || result.solutions != 1) return {};
+    std::vector<int> digits(size_t(grid.width()) * size_t(grid.height()), 0);
+    for (int var = 0; var < model.variables(); ++var) digits[size_t(model.cellOf[size_t(var)])] = lowestDigit(result.first[size_t(var)]);
+    return digits;
+}
+
 }  // namespace levels

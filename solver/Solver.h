@@ -38,4 +38,8 @@ private:
     uint64_t budget_ = defaultNodeBudget;
 };
 
+// The level's one solution as a digit per grid cell (0 outside playable and fixed cells); empty
+// when it has none or several, or the search ran out of its budget.
+std::vector<int> uniqueSolution(const CLevelGrid& grid, uint64_t nodeBudget = CSolver::defaultNodeBudget);
+
 }  // namespace levels

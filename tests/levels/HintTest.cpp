@@ -14,21 +14,9 @@
 using namespace levels;
 using levelstest::gridFromText;
 
-namespace {
-
-std::vector<int> solutionOf(const CLevelGrid& grid) {
-    SolverModel model = buildModel(grid);
-    SolveResult result = CSolver(model).solve(2);
-    std::vector<int> digits(size_t(grid.width() * grid.height()), 0);
-    for (int var = 0; var < model.variables(); ++var) digits[size_t(model.cellOf[var])] = lowestDigit(result.first[var]);
-    return digits;
-}
-
-}  // namespace
-
 TEST(Hint, WrongDigitFirstThenTheReasonOfTheStep) {
     CLevelGrid grid = gridFromText({"u 0\\3 0\\4", "3\\0 p p", "4\\0 p p"});
-    std::vector<int> solution = solutionOf(grid), entered(solution.size(), 0);
+    std::vector<int> solution = uniqueSolution(grid), entered(solution.size(), 0);
     Hint hint = findHint(grid, entered, solution);
     EXPECT_EQ(hint.kind, Hint::nextDigit);
     EXPECT_EQ(hint.cell, 5);  // column 2, row 1: the down run already holds it to 1 or 3
@@ -55,7 +43,7 @@ TEST(Hint, FollowingTheHintsSolvesEveryLevelWithinItsGrade) {
     for (int difficulty = 1; difficulty <= 5; ++difficulty) {
         GeneratedLevel level;
         ASSERT_TRUE(generateLevel({10, 9, difficulty, 70u + difficulty, 0}, level));
-        std::vector<int> solution = solutionOf(level.grid), entered(solution.size(), 0);
+        std::vector<int> solution = uniqueSolution(level.grid), entered(solution.size(), 0);
         for (Hint hint; (hint = findHint(level.grid, entered, solution)).kind != Hint::solved;) {
             ASSERT_EQ(hint.kind, Hint::nextDigit) << hint.reason;
             ASSERT_EQ(hint.digit, solution[size_t(hint.cell)]) << hint.reason;

@@ -1,15 +1,9 @@
 // The combination helper's lists at the edges of sums and lengths, with entered digits ruling sets
 // out; and hints in play: thirty seconds each, counted, marked until the board changes.
-#include <memory>
-
 #include <gtest/gtest.h>
 
 #include "game/CombinationBox.h"
-#include "game/Game.h"
-#include "platform/NullBackend.h"
-#include "puzzle/Tallix.h"
-#include "tests/support/Boards.h"
-#include "tests/support/TestFiles.h"
+#include "tests/support/PlayFixtures.h"
 
 using namespace testsupport;
 
@@ -38,27 +32,12 @@ TEST(Combinations, ListsEverySetWithEnteredDigitsRulingSetsOut) {
     }
 }
 
-namespace {
-
-class GameHintsTest : public GameFolderTest {
-protected:
-    void TearDown() override {
-        game.reset();
-        GameFolderTest::TearDown();
-    }
-    std::unique_ptr<CGame> game;
-};
-
-}  // namespace
-
 // A hint costs thirty seconds and counts; it marks the cell it is about until the board changes;
 // a wrong digit is pointed at first; on a complete board it costs nothing.
-TEST_F(GameHintsTest, AHintCostsThirtySecondsAndLastsUntilTheBoardChanges) {
-    writeBytes(levels() / "Level01.grd", levelFile(squareGrid()));
-    game = std::make_unique<CGame>();
-    game->startLevel(0);
-    game->draw();
-    CTallix& board = *game->pageSlots[0];
+using GameHints = playtest::GameTest;
+TEST_F(GameHints, AHintCostsThirtySecondsAndLastsUntilTheBoardChanges) {
+    play();
+    CTallix& board = this->board();
     game->takeHint();
     EXPECT_EQ(board.elapsed, 30000u);
     EXPECT_EQ(board.hintsTaken, 1);

@@ -5,31 +5,18 @@
 #include "game/NewPuzzle.h"
 
 #include <chrono>
-#include <filesystem>
 #include <thread>
-#include <memory>
 
 #include <gtest/gtest.h>
 
 #include "app/IniFile.h"
-#include "app/Shell.h"
 #include "game/BoardGrid.h"
-#include "game/Game.h"
-#include "platform/NullBackend.h"
 #include "puzzle/StartingView.h"
-#include "puzzle/Tallix.h"
 #include "solver/Solver.h"
-#include "solver/SolverModel.h"
-#include "tests/support/TestFiles.h"
-#include "ui/UI.h"
+#include "tests/support/PlayFixtures.h"
 
 using namespace testsupport;
-
-namespace {
-
-class NewPuzzleTest : public GameFolderTest {};
-
-}  // namespace
+using NewPuzzleTest = GameFolderTest;
 
 TEST_F(NewPuzzleTest, EverySizeAndDifficultyGivesAPlayableLevelOfItsGrade) {
     std::vector<std::wstring> paths;
@@ -72,8 +59,9 @@ TEST_F(NewPuzzleTest, ALevelThatCannotBeSavedLeavesNothingBehind) {
 
 // Generate from the chooser: the level is opened for play once made; Cancel leaves no file; the
 // choice is written with the settings.
-TEST_F(NewPuzzleTest, TheChooserOpensWhatItMadeAndRemembersTheChoice) {
-    auto game = std::make_unique<CGame>();
+using NewPuzzleGame = playtest::GameTest;
+TEST_F(NewPuzzleGame, TheChooserOpensWhatItMadeAndRemembersTheChoice) {
+    start(0);
     game->openChooser();
     game->chooseSize(1);
     game->chooseDifficulty(2);

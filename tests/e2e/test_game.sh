@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A player's session: the menu links, the level pages, entering digits with the ring, solving the
 # first level of the catalogue for a medal, and Retire leaving a saved game that the card offers
-# back. Checked by screenshots, pixel probes and the files left behind.
+# back: YES restores it; in a second run CANCEL leaves it as it was. Checked by screenshots, pixel probes and the files left behind.
 source "$(dirname "$0")/../support/e2e.sh"
 
 play_workdir 7  # a second page
@@ -71,5 +71,19 @@ rest
 # The digit's blue in the cell (Classic draws digits in blue on white).
 blue=$(count_colour "$(shot game-10c-resumed)" $(cell_rect "$c" "$r" -0.02 0.02 0.02 -0.02) 'b>0.5 && r<0.4 ? 1 : 0')
 [ "$blue" -gt 20 ] || fail "YES did not bring the saved digit back ($blue blue pixels)"
+quit  # a game with entries: saved again
+kept=$(md5sum <"$dir/Data/Levels/${second%.*}.gsv")
+
+# ---- a second run: CANCEL leaves the board empty and the saved game as it was ---------------------
+
+launch
+click_play
+open_slot 1
+click_cancel
+rest
+blue=$(count_colour "$(shot game-11-cancelled)" $(cell_rect "$c" "$r" -0.02 0.02 0.02 -0.02) 'b>0.5 && r<0.4 ? 1 : 0')
+[ "$blue" -lt 5 ] || fail "CANCEL loaded the saved game"
+quit
+[ "$(md5sum <"$dir/Data/Levels/${second%.*}.gsv")" = "$kept" ] || fail "CANCEL and Esc changed the saved game"
 
 echo "game: all checks passed (first level ${first%.*}, best time $user s)"

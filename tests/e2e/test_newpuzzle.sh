@@ -19,7 +19,11 @@ for i in $(seq 1 100); do [ -f "$made" ] && break; sleep 0.1; done
 sleep 0.5
 read_level "$made"
 [ "$board_w" = 9 ] && [ "$board_h" = 8 ] || fail "a Small puzzle is ${board_w}x$board_h, not 9x8"
-while read -r c r d; do enter_digit "$c" "$r" "$d"; done <<<"$solution"
+# Each digit typed with the pointer resting on its cell (keys act on the hovered cell).
+while read -r c r d; do
+  p=($(view_px "$(cell_x "$c")" "$(cell_y "$r")"))
+  xdotool mousemove --window "$wid" "${p[0]}" "${p[1]}" sleep 0.05 key "$d"
+done <<<"$solution"
 rest
 sleep 2
 box_shown "$(shot new-03-medal)" || fail "no medal message after solving the new puzzle"

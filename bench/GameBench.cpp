@@ -85,7 +85,8 @@ void BM_BareFrame(benchmark::State& state) {
         bench::endFrame();
     }
 }
-BENCHMARK(BM_BareFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_BareFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 void BM_ConstructGame(benchmark::State& state) {
     if (!prepare(state)) return;
@@ -97,7 +98,8 @@ void BM_ConstructGame(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ConstructGame)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ConstructGame)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(figureRepetitions)
+    ->ReportAggregatesOnly(true);
 
 // Frames of one screen; setUp brings a fresh game to it.
 template <typename SetUp>
@@ -116,12 +118,14 @@ void frames(benchmark::State& state, SetUp setUp) {
 void BM_MainMenuFrame(benchmark::State& state) {
     frames(state, [](CGame&) {});
 }
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 void BM_LevelPageFrame(benchmark::State& state) {
     frames(state, [](CGame& game) { game.screen = GameScreen::LevelSelect; });
 }
-BENCHMARK(BM_LevelPageFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_LevelPageFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 void BM_LargeBoardFrame(benchmark::State& state) {
     frames(state, [](CGame& game) {
@@ -133,14 +137,16 @@ void BM_LargeBoardFrame(benchmark::State& state) {
                     static_cast<PCellActive*>(cell)->value = (x + y) % 9 + 1;
     });
 }
-BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 // The chooser's screen while a level is made on the worker thread (a hard one, started again
 // whenever it is done) against the same screen without.
 void BM_ChooserFrame(benchmark::State& state) {
     frames(state, [](CGame& game) { game.openChooser(); });
 }
-BENCHMARK(BM_ChooserFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ChooserFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 void BM_ChooserFrameWhileMaking(benchmark::State& state) {
     if (!prepare(state)) return;
@@ -159,12 +165,13 @@ void BM_ChooserFrameWhileMaking(benchmark::State& state) {
     }
     game.screen = GameScreen::MainMenu;
 }
-BENCHMARK(BM_ChooserFrameWhileMaking)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ChooserFrameWhileMaking)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
-TALLIX_RATIO("frame while a level is made vs without", "BM_ChooserFrameWhileMaking/min_time:2.000/real_time", "BM_ChooserFrame/min_time:2.000/real_time");
-TALLIX_RATIO("main menu frame vs bare frame", "BM_MainMenuFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
-TALLIX_RATIO("level page frame vs bare frame", "BM_LevelPageFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
-TALLIX_RATIO("20 x 11 board in play vs bare frame", "BM_LargeBoardFrame/min_time:2.000/real_time", "BM_BareFrame/min_time:2.000/real_time");
-TALLIX_RATIO("CGame construction vs bare frame", "BM_ConstructGame/iterations:5", "BM_BareFrame/min_time:2.000/real_time");
+TALLIX_RATIO("frame while a level is made vs without", "BM_ChooserFrameWhileMaking", "BM_ChooserFrame");
+TALLIX_RATIO("main menu frame / bare frame", "BM_MainMenuFrame", "BM_BareFrame", 1.15);
+TALLIX_RATIO("level page frame / bare frame", "BM_LevelPageFrame", "BM_BareFrame", 1.2);
+TALLIX_RATIO("20 x 11 board in play / bare frame", "BM_LargeBoardFrame", "BM_BareFrame", 1.3);
+TALLIX_RATIO("CGame construction / bare frame", "BM_ConstructGame", "BM_BareFrame", 7.0);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Loading and uploading 100 small DDS files through the texture cache, against a plain read of
-// the same bytes: what the cache's parse and upload cost on top of the disk.
+// the same bytes: what the cache's parse and upload cost on top of the disk, as a whole and each
+// on its own (the parse from bytes already read, the upload from levels already located).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -8,8 +9,10 @@
 
 #include "bench/BenchContext.h"
 #include "bench/Ratios.h"
+#include "gfx/DdsImage.h"
 #include "gfx/TextureBinding.h"
 #include "gfx/TextureCache.h"
+#include "gfx/TextureUpload.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
 #include "tests/support/DdsWriter.h"
@@ -45,7 +48,50 @@ void BM_PlainReadOf100Dds(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_PlainReadOf100Dds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainReadOf100Dds)->Unit(benchmark::kMillisecond)->Repetitions(figureRepetitions)
+    ->ReportAggregatesOnly(true);
+
+const std::vector<std::vector<uint8_t>>& sampleBytes() {
+    static std::vector<std::vector<uint8_t>> files;
+    if (files.empty())
+        for (const std::wstring& name : sampleFiles()) platform::readWholeFile(name, files.emplace_back());
+    return files;
+}
+
+void BM_DdsParseOf100(benchmark::State& state) {
+    const auto& files = sampleBytes();
+    nv_dds::FirstFace face;
+    for (auto _ : state) {
+        for (const std::vector<uint8_t>& bytes : files) {
+            nv_dds::locateFirstFace(bytes.data(), bytes.size(), face);
+            benchmark::DoNotOptimize(face.levels.data());
+        }
+    }
+}
+BENCHMARK(BM_DdsParseOf100)->Unit(benchmark::kMillisecond)->Repetitions(figureRepetitions)
+    ->ReportAggregatesOnly(true);
+
+void BM_DdsUploadOf100(benchmark::State& state) {
+    if (!bench::openContext()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    std::vector<nv_dds::FirstFace> faces(fileCount);
+    for (size_t i = 0; i < faces.size(); ++i)
+        nv_dds::locateFirstFace(sampleBytes()[i].data(), sampleBytes()[i].size(), faces[i]);
+    std::vector<GLuint> textures;
+    for (auto _ : state) {
+        for (const nv_dds::FirstFace& face : faces) textures.push_back(uploadTexture(face));
+        glFinish();
+        state.PauseTiming();
+        glDeleteTextures(GLsizei(textures.size()), textures.data());
+        textures.clear();
+        forgetTextureBinding();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DdsUploadOf100)->Unit(benchmark::kMillisecond)->Repetitions(figureRepetitions)
+    ->ReportAggregatesOnly(true);
 
 void BM_TextureCacheLoadOf100Dds(benchmark::State& state) {
     if (!bench::openContext()) {
@@ -64,9 +110,12 @@ void BM_TextureCacheLoadOf100Dds(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_TextureCacheLoadOf100Dds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextureCacheLoadOf100Dds)->Unit(benchmark::kMillisecond)->Repetitions(figureRepetitions)
+    ->ReportAggregatesOnly(true);
 
-TALLIX_RATIO("texture cache: load + upload of 100 DDS vs plain read", "BM_TextureCacheLoadOf100Dds",
-             "BM_PlainReadOf100Dds");
+TALLIX_RATIO("texture cache: load + upload of 100 DDS / plain read", "BM_TextureCacheLoadOf100Dds",
+             "BM_PlainReadOf100Dds", 2.0);
+TALLIX_RATIO("  of which the parse of 100 DDS / plain read", "BM_DdsParseOf100", "BM_PlainReadOf100Dds");
+TALLIX_RATIO("  of which the upload of 100 DDS / plain read", "BM_DdsUploadOf100", "BM_PlainReadOf100Dds");
 
 }  // namespace

@@ -93,6 +93,10 @@ void Backdrop::update() {
 
 void Backdrop::draw() {
     update();
+    drawQuad();
+}
+
+void Backdrop::drawQuad() const {
     glColor4f(tint[0], tint[1], tint[2], 1.0f);
     bindTexture(texture);
     glBegin(GL_QUADS);

@@ -36,6 +36,7 @@ public:
     void draw();
     // The part of draw that needs no GL: at most one colour change, then the tint of this frame.
     void update();
+    void drawQuad() const;  // the part that draws: the quad in the tint of the last update
 
     Animator red, green, blue;          // the tint, one channel each
     Animator hold;                      // milliseconds the current colour has been held

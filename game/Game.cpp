@@ -66,6 +66,7 @@ void CGame::createResources() {
     ui = std::make_unique<UI>();
     ui->game = this;
     backdrop = std::make_unique<Backdrop>();
+    stillLayer = std::make_unique<CCachedLayer>();
     createPanel();
     screen = GameScreen::MainMenu;
     mainFont = std::make_unique<CMainFont>(textureCache->getTexture(L"Data\\MainFont.dds"), L"Data\\MainFont.ini");
@@ -200,6 +201,7 @@ void CGame::destroyResources() {
     activePuzzle = nullptr;
     for (auto& board : pageSlots) board.reset();
     for (auto& style : styles) style.reset();
+    stillLayer.reset();
     if (mainFont) mainFont->release();
     mainFont.reset();
     ui.reset();

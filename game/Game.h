@@ -3,9 +3,9 @@
 // screen state, routes input to what is live in it, runs the play clock and announces medals.
 //
 // Sections: Game.cpp (construction, pages, starting a level, settings, destruction) |
-// GameDraw.cpp (frame, captions, solved check) | GameInput.cpp (pointer and wheel routing) |
-// GameKeys.cpp (keys, undo, pause, the window's activity, the help page) | GamePanel.cpp (the
-// in-game panel wired in)
+// GameDraw.cpp (frame, the still layer, captions, solved check) | GameInput.cpp (pointer and
+// wheel routing) | GameKeys.cpp (keys, undo, pause, the window's activity, the help page) |
+// GamePanel.cpp (the in-game panel wired in)
 #pragma once
 
 #include <array>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Control.h"
+#include "gfx/CachedLayer.h"
 #include "game/PlayClock.h"
 
 struct Animator;
@@ -111,6 +112,9 @@ public:
     std::vector<std::wstring> levelPaths;   // "Data\Levels\..." in catalogue order
     int32_t pageIndex = 0;                  // zero-based page of the level selection
     std::unique_ptr<Widget> panel;          // the strip along the top while a level is played
+    // The backdrop with the cells of the board in play or the cards of the level page on it, kept
+    // as one picture while none of it changes (GameDraw.cpp).
+    std::unique_ptr<CCachedLayer> stillLayer;
 
 private:
     void createResources();
@@ -120,8 +124,10 @@ private:
     void offerSavedGame(const CTallix& board);
 
     // GameDraw.cpp
-    void drawLevelPage();
-    void drawPlay();
+    enum class StillPart { none, backdrop, cards, cells };  // what the still layer shows this frame
+    StillPart prepareStillLayer();
+    void drawLevelPage(bool layered);
+    void drawPlay(bool layered);
     void runSolvedCheck();
 
     // GamePanel.cpp
@@ -163,4 +169,5 @@ private:
     const PCell* restingClue_ = nullptr;  // the clue under the pointer, since restingSince_
     uint32_t restingSince_ = 0;
     const PCell* keyCombinationCell_ = nullptr;
+    LayerKey layerKey_;  // built afresh every frame; kept for its capacity
 };

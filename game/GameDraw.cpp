@@ -3,6 +3,7 @@
 // run here, once per frame.
 #include "game/Game.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/Backdrop.h"
@@ -33,15 +34,21 @@ void band(float bottom, float top) {
 
 }  // namespace
 
-// A level made in the meantime opens before the frame is drawn: the screen may change here.
+// A level made in the meantime opens before the frame is drawn: the screen may change here. The
+// still layer, where the screen has one, stands for the backdrop and what lies still on it.
 void CGame::draw() {
     if (screen == GameScreen::NewPuzzle) pollPuzzleMaker();
-    backdrop->draw();
+    backdrop->update();
+    StillPart still = prepareStillLayer();
+    if (still == StillPart::none)
+        backdrop->drawQuad();
+    else
+        stillLayer->draw();
     switch (screen) {
     case GameScreen::MainMenu: break;
-    case GameScreen::LevelSelect: drawLevelPage(); break;
-    case GameScreen::Playing: drawPlay(); break;
-    case GameScreen::NewPuzzle: drawLevelPage(); break;
+    case GameScreen::LevelSelect: drawLevelPage(still == StillPart::cards); break;
+    case GameScreen::Playing: drawPlay(still == StillPart::cells); break;
+    case GameScreen::NewPuzzle: drawLevelPage(still == StillPart::cards); break;
     }
     ui->draw();
     drawBands();
@@ -53,11 +60,67 @@ void CGame::draw() {
     if (helpOpen_) drawHelpPage(*mainFont);
 }
 
-// Without any installed style the boards are drawn untextured.
-void CGame::drawLevelPage() {
+// ---- the still layer ---------------------------------------------------------------------------
+
+namespace {
+
+// Window pixels of a rectangle in view units, rounded outwards, in the current viewport.
+PixelBox pixelsOf(float left, float bottom, float right, float top) {
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    float width = float(viewport[2]), height = float(viewport[3]) / 0.75f;
+    return {viewport[0] + int(std::floor(left * width)), viewport[1] + int(std::floor(bottom * height)),
+            viewport[0] + int(std::ceil(right * width)), viewport[1] + int(std::ceil(top * height))};
+}
+
+}  // namespace
+
+// The backdrop, with the cards of the level page or the cells layer of the board in play, each
+// with what it is drawn with. The layer covers the backdrop's area: outside it the bands cover
+// everything. none: this frame draws it all directly.
+CGame::StillPart CGame::prepareStillLayer() {
     const CVisualStyle* style = currentStyle();
-    for (const auto& board : pageSlots)
-        if (board) board->drawPreview(style, *mainFont);
+    CTallix* board = openBoard();
+    StillPart part = StillPart::backdrop;
+    if (screen == GameScreen::LevelSelect || screen == GameScreen::NewPuzzle)
+        part = StillPart::cards;
+    else if (screen == GameScreen::Playing && !paused_ && board && style)
+        part = StillPart::cells;
+    layerKey_.clear();
+    layerKey_.add(uint32_t(part));
+    for (float channel : backdrop->tint) layerKey_.add(channel);
+    layerKey_.add(backdrop->texture);
+    if (part == StillPart::cells) {
+        layerKey_.add(style);
+        layerKey_.add(style->unusedCellColour()[3]);
+        board->describeCellsLayer(layerKey_);
+    } else if (part == StillPart::cards) {
+        layerKey_.add(style);
+        layerKey_.add(mainFont.get());
+        for (const auto& slot : pageSlots) {
+            layerKey_.add(slot.get());
+            if (!slot) continue;
+            slot->fitToCard();  // as drawing the card would, for a frame that does not draw it
+            slot->describeCard(layerKey_);
+        }
+    }
+    PixelBox area = pixelsOf(backdrop->left, backdrop->bottom, backdrop->right, backdrop->top);
+    bool layered = stillLayer->prepare(layerKey_, area, [&] {
+        backdrop->drawQuad();
+        if (part == StillPart::cells) board->drawCellsLayer(*style);
+        for (const auto& slot : pageSlots)
+            if (slot && part == StillPart::cards) slot->drawPreview(style, *mainFont);
+    });
+    return layered ? part : StillPart::none;
+}
+
+// Without any installed style the boards are drawn untextured.
+void CGame::drawLevelPage(bool layered) {
+    const CVisualStyle* style = currentStyle();
+    if (!layered) {
+        for (const auto& board : pageSlots)
+            if (board) board->drawPreview(style, *mainFont);
+    }
     glColor4f(0.8f, 0.7f, 0.8f, 1.0f);
     mainFont->drawText(pageCaption(), 0.01f, 0.6f, 0.5f, CMainFont::AlignLeft);
 }
@@ -65,7 +128,7 @@ void CGame::drawLevelPage() {
 // While the box is open neither the clock nor the play time moves; the question asked as the level
 // opened, a pause, the help page and an inactive window keep the clock at the current tick, so
 // none of their time is added afterwards. A paused board is hidden.
-void CGame::drawPlay() {
+void CGame::drawPlay(bool layered) {
     if (!activePuzzle) return;
     if (!ui->isConfirmationOpen() && !clockStopped()) {
         clockHeldByQuestion_ = false;
@@ -75,8 +138,13 @@ void CGame::drawPlay() {
         holdPlayTime(*frameClock);
     }
     CTallix* board = openBoard();
-    if (paused_) drawPausedPanel();
-    else if (board) board->drawBoard(currentStyle());
+    if (paused_) {
+        drawPausedPanel();
+    } else if (board && layered) {
+        board->drawPointerLayer(*currentStyle());
+    } else if (board) {
+        board->drawBoard(currentStyle());
+    }
     drawCombinations();
     glColor4f(0.7f, 0.8f, 1.0f, 1.0f);
     mainFont->drawText(timeCaption(), startingView::clockLeft, startingView::clockBottom, startingView::clockScale,

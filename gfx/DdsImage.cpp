@@ -1,4 +1,5 @@
-// Sections: file layout | header | pixel formats | level sizes | surfaces | CImageFile
+// Sections: file layout | header | pixel formats | level sizes | surfaces | CImageFile |
+// first face in place
 #include "gfx/DdsImage.h"
 
 #include <algorithm>
@@ -155,6 +156,20 @@ uint32_t mipmapCountOf(const Header& header) {
     return levels == 0 ? 0 : levels - 1;
 }
 
+// Every check that can refuse the file: what readMemory and locateFirstFace both refuse.
+bool acceptedHeader(const uint8_t* data, size_t size, Header& header, PixelFormat& pixel, uint32_t& depth) {
+    if (data == nullptr || size < HeaderEnd || std::memcmp(data, "DDS ", 4) != 0)
+        return false;
+    header = parseHeader(data);
+    if (!pixelFormatOf(header, pixel))
+        return false;
+    depth = header.depth == 0 ? 1 : header.depth;
+    if (!sideAccepted(header.width) || !sideAccepted(header.height) || !sideAccepted(depth))
+        return false;
+    const uint64_t level0 = levelBytes(pixel, header.width, header.height, depth);
+    return level0 <= UINT32_MAX && level0 <= size - HeaderEnd;
+}
+
 }  // namespace
 
 // ---- CImageFile -------------------------------------------------------------------------------
@@ -178,21 +193,17 @@ bool CImageFile::readFile(const std::string& fileName) {
     return readMemory(bytes.data(), bytes.size());
 }
 
-// Every check that can refuse the file runs before the first pixel byte is allocated.
+// Every check that can refuse the file runs before the first pixel byte is allocated. The kind is
+// kept even when the pixel format is refused.
 bool CImageFile::readMemory(const uint8_t* data, size_t size) {
     clear();
-    if (data == nullptr || size < HeaderEnd || std::memcmp(data, "DDS ", 4) != 0)
-        return false;
-    const Header header = parseHeader(data);
-    kind_ = kindOf(header);
+    Header header;
     PixelFormat pixel;
-    if (!pixelFormatOf(header, pixel))
-        return false;
-    const uint32_t depth = header.depth == 0 ? 1 : header.depth;
-    if (!sideAccepted(header.width) || !sideAccepted(header.height) || !sideAccepted(depth))
-        return false;
-    const uint64_t level0 = levelBytes(pixel, header.width, header.height, depth);
-    if (level0 > UINT32_MAX || level0 > size - HeaderEnd)
+    uint32_t depth = 1;
+    bool accepted = acceptedHeader(data, size, header, pixel, depth);
+    if (data != nullptr && size >= HeaderEnd && std::memcmp(data, "DDS ", 4) == 0)
+        kind_ = kindOf(header);
+    if (!accepted)
         return false;
 
     format_ = pixel.format;
@@ -202,6 +213,38 @@ bool CImageFile::readMemory(const uint8_t* data, size_t size) {
     textures_.resize(faces);
     for (CTexture& face : textures_)
         readFace(pixels, face, pixel, header.width, header.height, depth, mipmapCountOf(header));
+    return true;
+}
+
+// ---- first face in place ----------------------------------------------------------------------
+
+// The levels as readFace would take them, but pointing into the data; a level that would need
+// padding with zeros makes the caller read the file the long way.
+bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face) {
+    face.levels.clear();
+    Header header;
+    PixelFormat pixel;
+    uint32_t depth = 1;
+    if (!acceptedHeader(data, size, header, pixel, depth))
+        return false;
+    face.format = pixel.format;
+    face.components = pixel.components;
+    uint32_t width = header.width, height = header.height;
+    size_t offset = HeaderEnd;
+    for (uint32_t level = 0; level <= mipmapCountOf(header); ++level) {
+        if (level > 0) {
+            width = halved(width);
+            height = halved(height);
+            depth = halved(depth);
+        }
+        const uint64_t bytes = levelBytes(pixel, width, height, depth);
+        if (bytes > size - offset) {
+            face.levels.clear();
+            return false;
+        }
+        face.levels.push_back({width, height, data + offset, uint32_t(bytes)});
+        offset += size_t(bytes);
+    }
     return true;
 }
 

@@ -58,4 +58,22 @@ private:
     std::vector<CTexture> textures_;
 };
 
+// One level of the first face where it lies in a file's bytes: nothing is copied.
+struct LevelInPlace {
+    uint32_t width, height;
+    const uint8_t* pixels;
+    uint32_t size;  // bytes, for all slices of a volume
+};
+
+// The first face of a file in memory as readMemory would read it (format, components, level 0 and
+// then its mipmaps, the same sizes and bytes) without copying a byte. False where readMemory is
+// false, and also where a level of the first face runs past the end of the data, which
+// readMemory would pad with zeros. `levels` is empty after false.
+struct FirstFace {
+    uint32_t format = 0;
+    int32_t components = 0;
+    std::vector<LevelInPlace> levels;  // level 0 first
+};
+bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face);
+
 }  // namespace nv_dds

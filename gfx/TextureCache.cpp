@@ -2,8 +2,8 @@
 #include "gfx/TextureCache.h"
 
 #include "gfx/DdsImage.h"
-#include "gfx/NarrowText.h"
 #include "gfx/TextureUpload.h"
+#include "platform/Platform.h"
 
 uint32_t CTextureCache::getTexture(const wchar_t* fileName) {
     return getTexture(std::wstring(fileName ? fileName : L""));
@@ -21,9 +21,17 @@ bool CTextureCache::isDdsName(const std::wstring& fileName) {
     return fileName.find(L".dds") != std::wstring::npos;
 }
 
+// The file is read as CImageFile::readFile reads it, under its name cut to 8 bits per unit and
+// widened back, and uploaded straight from the bytes read; only a file whose first face ends early
+// takes the long way, which pads the missing bytes with zeros.
 uint32_t CTextureCache::loadTextureFile(const std::wstring& fileName) {
     if (!isDdsName(fileName)) return 0;
+    std::wstring readName;
+    readName.reserve(fileName.size());
+    for (wchar_t unit : fileName) readName.push_back(wchar_t(unit & 0xFF));
+    if (!platform::readWholeFile(readName, fileBytes_)) return 0;
+    if (nv_dds::locateFirstFace(fileBytes_.data(), fileBytes_.size(), face_)) return uploadTexture(face_);
     nv_dds::CImageFile image;
-    if (!image.readFile(narrowLow8(fileName))) return 0;
-    return uploadTexture(image);  // the image data goes with `image`
+    if (!image.readMemory(fileBytes_.data(), fileBytes_.size())) return 0;
+    return uploadTexture(image);
 }

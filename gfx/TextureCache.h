@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "gfx/DdsImage.h"
 
 // Maps a wide file name, compared exactly (case-sensitive, no path normalisation), to an OpenGL
 // texture name; 0 means no texture. Failures are remembered too, so a name that failed keeps
@@ -22,7 +25,9 @@ public:
 
 private:
     // Reads and uploads one file; 0 on failure. The new texture stays bound with 2D texturing on.
-    static uint32_t loadTextureFile(const std::wstring& fileName);
+    uint32_t loadTextureFile(const std::wstring& fileName);
 
     std::map<std::wstring, uint32_t> textures_;
+    std::vector<uint8_t> fileBytes_;  // the file read last; kept so that reads reuse one buffer
+    nv_dds::FirstFace face_;          // where its levels lie in fileBytes_
 };

@@ -4,10 +4,8 @@
 // Sections: level checks | compressed entry point | uploads | uploadTexture
 #include "gfx/TextureUpload.h"
 
-#include <sstream>
-#include <string>
-
 #include "gfx/DdsImage.h"
+#include "gfx/GLExtensions.h"
 #include "gfx/TextureBinding.h"
 #include "platform/OpenGL.h"
 #include "platform/Platform.h"
@@ -29,9 +27,9 @@ uint64_t levelBytes(uint32_t format, int32_t components, uint32_t width, uint32_
     return blocks * (format == nv_dds::FormatDxt1 ? 8 : 16);
 }
 
-bool levelUsable(const nv_dds::CImageFile& image, const nv_dds::CSurface& level) {
-    return level.pixels() && level.width() > 0 && level.height() > 0 &&
-           level.size() >= levelBytes(image.format(), image.components(), level.width(), level.height());
+bool levelUsable(const nv_dds::FirstFace& face, const nv_dds::LevelInPlace& level) {
+    return level.pixels && level.width > 0 && level.height > 0 &&
+           level.size >= levelBytes(face.format, face.components, level.width, level.height);
 }
 
 // ---- compressed entry point -------------------------------------------------------------------
@@ -40,19 +38,8 @@ using CompressedTexImage2D = void(APIENTRY*)(GLenum target, GLint level, GLenum 
                                              GLsizei width, GLsizei height, GLint border,
                                              GLsizei imageSize, const void* data);
 
-// Whole-token match: "GL_ARB_texture_compression" must not match "..._compression_bptc".
-bool hasExtension(const char* name) {
-    const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!all) return false;
-    std::istringstream tokens(all);
-    std::string token;
-    while (tokens >> token)
-        if (token == name) return true;
-    return false;
-}
-
 CompressedTexImage2D compressedEntry() {
-    if (!hasExtension("GL_EXT_texture_compression_s3tc") && !hasExtension("GL_ARB_texture_compression"))
+    if (!hasGLExtension("GL_EXT_texture_compression_s3tc") && !hasGLExtension("GL_ARB_texture_compression"))
         return nullptr;
     void* entry = platform::glProcAddress("glCompressedTexImage2D");
     if (!entry) entry = platform::glProcAddress("glCompressedTexImage2DARB");
@@ -61,37 +48,64 @@ CompressedTexImage2D compressedEntry() {
 
 // ---- uploads ----------------------------------------------------------------------------------
 
-void uploadPlain(const nv_dds::CImageFile& image, const nv_dds::CTexture& face) {
-    GLenum format = image.format();
-    GLint components = image.components();
-    if (face.mipmapCount() == 0) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, components, face.width(), face.height(), format,
-                          GL_UNSIGNED_BYTE, face.pixels());
+// The component count as the enum of the same base format (GL takes 1, 3 and 4 as LUMINANCE, RGB
+// and RGBA). Named by the enum, an unsized format lets a driver keep the file's byte order: Mesa
+// then stores BGRA as it comes instead of swizzling every texel into RGBA.
+GLint baseFormat(int32_t components) {
+    switch (components) {
+    case 1: return GL_LUMINANCE;
+    case 3: return GL_RGB;
+    case 4: return GL_RGBA;
+    default: return components;
+    }
+}
+
+constexpr GLenum bgraFormat = 0x80E1;          // GL_BGRA (GL_EXT_bgra)
+constexpr GLenum packedBgraType = 0x8367;      // GL_UNSIGNED_INT_8_8_8_8_REV, OpenGL 1.2
+
+bool atLeastOpenGL12() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version && (version[0] > '1' || (version[0] == '1' && version[1] == '.' && version[2] >= '2'));
+}
+
+// BGRA bytes read as one little-endian word per texel are the same bytes as four unsigned bytes;
+// spelled as the word, they are the layout a driver stores BGRA in, which Mesa then copies whole
+// instead of texel by texel. OpenGL 1.1 has no such type, and a big-endian host would read the
+// word the other way round: both take the bytes.
+GLenum pixelType(GLenum format) {
+    static const uint16_t probe = 1;
+    bool littleEndian = *reinterpret_cast<const uint8_t*>(&probe) == 1;
+    return format == bgraFormat && littleEndian && atLeastOpenGL12() ? packedBgraType : GL_UNSIGNED_BYTE;
+}
+
+// Stored mipmaps are uploaded as they are; GLU builds a chain only for an image without any.
+void uploadPlain(const nv_dds::FirstFace& face) {
+    GLenum format = face.format;
+    const nv_dds::LevelInPlace& top = face.levels[0];
+    if (face.levels.size() == 1) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, face.components, top.width, top.height, format, GL_UNSIGNED_BYTE,
+                          top.pixels);
         return;
     }
-    glTexImage2D(GL_TEXTURE_2D, 0, components, face.width(), face.height(), 0, format,
-                 GL_UNSIGNED_BYTE, face.pixels());
-    for (size_t i = 0; i < face.mipmapCount(); ++i) {
-        const nv_dds::CSurface& level = face.mipmap(i);
-        if (!levelUsable(image, level)) break;
-        glTexImage2D(GL_TEXTURE_2D, GLint(i + 1), components, level.width(), level.height(), 0,
-                     format, GL_UNSIGNED_BYTE, level.pixels());
+    GLenum type = pixelType(format);
+    for (size_t i = 0; i < face.levels.size(); ++i) {
+        const nv_dds::LevelInPlace& level = face.levels[i];
+        if (i > 0 && !levelUsable(face, level)) break;
+        glTexImage2D(GL_TEXTURE_2D, GLint(i), baseFormat(face.components), level.width, level.height, 0, format, type,
+                     level.pixels);
     }
 }
 
 // True when the driver took every level.
-bool uploadCompressed(const nv_dds::CImageFile& image, const nv_dds::CTexture& face,
-                      CompressedTexImage2D upload) {
+bool uploadCompressed(const nv_dds::FirstFace& face, CompressedTexImage2D upload) {
     for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }  // earlier errors are not this upload's; bounded in case a lost context repeats one forever
-    GLenum format = image.format();
-    upload(GL_TEXTURE_2D, 0, format, face.width(), face.height(), 0,
-           GLsizei(levelBytes(format, 0, face.width(), face.height())), face.pixels());
-    for (size_t i = 0; i < face.mipmapCount(); ++i) {
-        const nv_dds::CSurface& level = face.mipmap(i);
-        if (!levelUsable(image, level)) break;
-        upload(GL_TEXTURE_2D, GLint(i + 1), format, level.width(), level.height(), 0,
-               GLsizei(levelBytes(format, 0, level.width(), level.height())), level.pixels());
+    GLenum format = face.format;
+    for (size_t i = 0; i < face.levels.size(); ++i) {
+        const nv_dds::LevelInPlace& level = face.levels[i];
+        if (i > 0 && !levelUsable(face, level)) break;
+        upload(GL_TEXTURE_2D, GLint(i), format, level.width, level.height, 0,
+               GLsizei(levelBytes(format, 0, level.width, level.height)), level.pixels);
     }
     return glGetError() == GL_NO_ERROR;
 }
@@ -106,11 +120,9 @@ void setSampling(bool mipmapped) {
 
 bool compressedTexturesSupported() { return compressedEntry() != nullptr; }
 
-uint32_t uploadTexture(const nv_dds::CImageFile& image) {
-    if (image.textureCount() == 0) return 0;
-    const nv_dds::CTexture& face = image.texture(0);  // other cube faces and volume slices unused
-    if (!levelUsable(image, face)) return 0;
-    bool compressed = isCompressed(image.format());
+uint32_t uploadTexture(const nv_dds::FirstFace& face) {
+    if (face.levels.empty() || !levelUsable(face, face.levels[0])) return 0;
+    bool compressed = isCompressed(face.format);
     CompressedTexImage2D compressedUpload = compressed ? compressedEntry() : nullptr;
     if (compressed && !compressedUpload) return 0;
 
@@ -119,22 +131,39 @@ uint32_t uploadTexture(const nv_dds::CImageFile& image) {
     glEnable(GL_TEXTURE_2D);
     forgetTextureBinding();  // a reused name may look bound to the tracker after a delete
     bindTexture(name);
+    setSampling(!compressed || face.levels.size() > 1);
     // Rows are packed in the file: a 24-bit or luminance level 1 or 2 pixels wide has rows that
-    // are not a multiple of 4 bytes, which the default alignment would read past.
+    // are not a multiple of 4 bytes, which the default alignment would read past. Rows of 4-byte
+    // pixels and of 4 x 4 blocks are always whole words.
+    bool packedRows = !compressed && face.components != 4;
     GLint alignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (packedRows) {
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    }
     bool uploaded = true;
     if (compressed)
-        uploaded = uploadCompressed(image, face, compressedUpload);
+        uploaded = uploadCompressed(face, compressedUpload);
     else
-        uploadPlain(image, face);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+        uploadPlain(face);
+    if (packedRows) glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     if (!uploaded) {
         glDeleteTextures(1, &name);
         forgetTextureBinding();
         return 0;
     }
-    setSampling(!compressed || face.mipmapCount() > 0);
     return name;
+}
+
+// Other cube faces and volume slices are not used.
+uint32_t uploadTexture(const nv_dds::CImageFile& image) {
+    if (image.textureCount() == 0) return 0;
+    const nv_dds::CTexture& first = image.texture(0);
+    nv_dds::FirstFace face;
+    face.format = image.format();
+    face.components = image.components();
+    face.levels.push_back({first.width(), first.height(), first.pixels(), first.size()});
+    for (const nv_dds::CSurface& level : first.mipmaps())
+        face.levels.push_back({level.width(), level.height(), level.pixels(), level.size()});
+    return uploadTexture(face);
 }

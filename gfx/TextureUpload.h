@@ -5,6 +5,7 @@
 
 namespace nv_dds {
 class CImageFile;
+struct FirstFace;
 }
 
 // Uploads the first face of `image` as a new 2D texture and returns its name, or 0 when the image
@@ -14,6 +15,7 @@ class CImageFile;
 // (linear when a compressed image has no mipmaps to filter between), textures are modulated by
 // the current colour, and the new texture stays bound with GL_TEXTURE_2D enabled.
 uint32_t uploadTexture(const nv_dds::CImageFile& image);
+uint32_t uploadTexture(const nv_dds::FirstFace& face);  // the same, from levels in place
 
 // Whether the current context can take DXT images: it names GL_EXT_texture_compression_s3tc or
 // GL_ARB_texture_compression and has the glCompressedTexImage2D entry point.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Shell.h"
+#include "gfx/CachedLayer.h"
 #include "gfx/MainFont.h"
 #include "gfx/StyleFont.h"
 #include "gfx/TextureBinding.h"
@@ -155,11 +156,11 @@ NumberSizes numberSizes(const CVisualStyle& style, float zoom, float edge) {
             style.lockedFontSize() * zoom, edge / 15.0f};
 }
 
+// A hovered cell shows its marks in the hover colours.
 void drawMarks(const CTallix& board, const CVisualStyle& style, const PCellActive& cell, const CellBox& box,
-               float markSize) {
+               float markSize, bool hovered) {
     const CStyleFont* font = style.activeFont();
     if (!font) return;
-    bool hovered = board.hoveredCell == &cell;
     float edge = box.x1 - box.x0;
     for (int mark = 1; mark <= 9; ++mark) {
         if (!cell.marks[mark - 1]) continue;
@@ -172,10 +173,10 @@ void drawMarks(const CTallix& board, const CVisualStyle& style, const PCellActiv
 
 // The player's digit, or the candidate marks while the cell is empty.
 void drawPlayableText(const CTallix& board, const CVisualStyle& style, const PCellActive& cell, const CellBox& box,
-                      const NumberSizes& sizes) {
+                      const NumberSizes& sizes, bool hovered) {
     glColor4fv(style.activeColour().data());
     if (cell.value == 0) {
-        drawMarks(board, style, cell, box, sizes.mark);
+        drawMarks(board, style, cell, box, sizes.mark, hovered);
         return;
     }
     if (cell.value < 0) return;
@@ -204,50 +205,92 @@ void drawClueText(const CVisualStyle& style, const PCellHeader& cell, const Cell
                             cell.acrossSum, alignEnd, style.handleItalic(), style.handleShadow());
 }
 
-void drawStyledCell(const CTallix& board, const CVisualStyle& style, PCell& cell, const CellBox& box,
-                    const NumberSizes& sizes) {
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+// Which part of a cell one pass draws: all of it, or one of the two layers that make it up.
+enum class CellPart { whole, cells, pointer };
+
+void drawCellText(const CTallix& board, const CVisualStyle& style, const PCell& cell, const CellBox& box,
+                  const NumberSizes& sizes, bool hovered) {
     switch (cell.kind) {
-    case kindClue:
-        bindTexture(style.handleCellTexture());
-        drawCellQuad(box);
-        drawClueText(style, static_cast<const PCellHeader&>(cell), box, sizes);
-        break;
+    case kindClue: drawClueText(style, static_cast<const PCellHeader&>(cell), box, sizes); break;
     case kindPlayable:
-        if (board.hoveredCell == &cell) glColor4f(0.6f, 0.6f, 0.7f, 1.0f);
-        bindTexture(style.activeCellTexture());
-        drawCellQuad(box);
-        drawPlayableText(board, style, static_cast<const PCellActive&>(cell), box, sizes);
+        drawPlayableText(board, style, static_cast<const PCellActive&>(cell), box, sizes, hovered);
         break;
-    case kindFixed:
-        bindTexture(style.activeCellTexture());
-        drawCellQuad(box);
-        drawFixedText(style, static_cast<const PCellLocked&>(cell), box, sizes);
-        break;
+    case kindFixed: drawFixedText(style, static_cast<const PCellLocked&>(cell), box, sizes); break;
+    default: break;
+    }
+}
+
+// The cells layer draws every cell as if none were hovered; the pointer layer draws the hovered
+// cell again over it, image and numbers, the image in its tint. Drawing the image again covers
+// what the cells layer put there wherever the image is opaque, as every shipped one is.
+void drawStyledCell(const CTallix& board, const CVisualStyle& style, const PCell& cell, const CellBox& box,
+                    const NumberSizes& sizes, CellPart part) {
+    bool hovered = board.hoveredCell == &cell && cell.kind == kindPlayable;
+    if (part == CellPart::pointer && !hovered) return;
+    if (part == CellPart::cells) hovered = false;
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    if (hovered) glColor4f(0.6f, 0.6f, 0.7f, 1.0f);
+    switch (cell.kind) {
+    case kindClue: bindTexture(style.handleCellTexture()); break;
+    case kindPlayable:
+    case kindFixed: bindTexture(style.activeCellTexture()); break;
     default:
         bindTexture(style.unusedCellTexture());
         glColor4fv(style.unusedCellColour().data());
-        drawCellQuad(box);
         break;
     }
+    drawCellQuad(box);
+    drawCellText(board, style, cell, box, sizes, hovered);
 }
 
 }  // namespace
 
-void CTallix::drawBoard(const CVisualStyle& style) {
+void CTallix::drawCells(const CVisualStyle& style, int part) {
     float edge = cellEdge();
     NumberSizes sizes = numberSizes(style, zoom, edge);
     glPushMatrix();
     glTranslatef(left(), top(), 0.0f);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
-            if (PCell* cell = cellAt(column, row)) drawStyledCell(*this, style, *cell, cellBox(column, row, edge), sizes);
+            if (PCell* cell = cellAt(column, row))
+                drawStyledCell(*this, style, *cell, cellBox(column, row, edge), sizes, CellPart(part));
         }
     }
-    drawHintMarks(*this, edge);
-    if (cursorShown) drawCursorFrame(cellBox(cursor.column, cursor.row, edge), style.activeColourPVSelect());
+    if (CellPart(part) != CellPart::cells) {
+        drawHintMarks(*this, edge);
+        if (cursorShown) drawCursorFrame(cellBox(cursor.column, cursor.row, edge), style.activeColourPVSelect());
+    }
     glPopMatrix();
 }
+
+// Clue sums and given digits are part of the grid; the player's digits, marks and the runs found
+// wrong are what play changes.
+void CTallix::describeCellsLayer(LayerKey& key) const {
+    for (float number : {centreX, centreY, zoom, cellSize}) key.add(number);
+    key.add(width);
+    key.add(height);
+    for (const auto& column : grid)
+        for (const auto& cell : column) {
+            key.add(cell ? cell->kind : -1);
+            if (!cell || cell->kind == kindUnused) continue;
+            const PCellLocked& locked = static_cast<const PCellLocked&>(*cell);
+            if (const PCellHeader* clue = asHeader(cell.get())) {
+                key.add(clue->acrossSum);
+                key.add(clue->downSum);
+                continue;
+            }
+            key.add(locked.value);
+            if (cell->kind != kindPlayable) continue;
+            uint32_t marks = 0;
+            for (size_t i = 0; i < 9; ++i) marks |= uint32_t(static_cast<const PCellActive&>(locked).marks[i]) << i;
+            key.add(marks);
+            key.add(showsWrong(locked));
+        }
+}
+
+void CTallix::drawBoard(const CVisualStyle& style) { drawCells(style, int(CellPart::whole)); }
+void CTallix::drawCellsLayer(const CVisualStyle& style) { drawCells(style, int(CellPart::cells)); }
+void CTallix::drawPointerLayer(const CVisualStyle& style) { drawCells(style, int(CellPart::pointer)); }
 
 void CTallix::drawBoard(const CVisualStyle* style) {
     if (style) {
@@ -392,6 +435,21 @@ void CTallix::drawPreview(const CVisualStyle* style, const CMainFont& font) {
     drawCaptions(*this, font, cx, cy);
     float side = miniatureSide(width, height);
     if (side <= 0.0f || !(cellSize > 0.0f)) return;
-    zoom = side / cellSize;
+    fitToCard();
     drawMiniature(*this, style, side);
+}
+
+// The card's zoom follows from its grid, which the key holds already.
+void CTallix::describeCard(LayerKey& key) const {
+    for (float number : {centreX, centreY, cellSize}) key.add(number);
+    key.add(name);
+    for (int32_t number : {userBest, gold, silver, bronze, width, height}) key.add(number);
+    key.add(savedGameExists);
+    for (const auto& column : grid)
+        for (const auto& cell : column) key.add(cell ? cell->kind : -1);
+}
+
+void CTallix::fitToCard() {
+    float side = miniatureSide(width, height);
+    if (side > 0.0f && cellSize > 0.0f) zoom = side / cellSize;
 }

@@ -14,6 +14,7 @@
 #include "puzzle/Run.h"
 
 class CStyleFont;
+class LayerKey;
 struct LevelImage;
 
 // Sections: model (Tallix.cpp) | level file (LevelFile.cpp) | input (PlayRules.cpp) |
@@ -51,6 +52,18 @@ public:
     // cells, no digits and no medal icons; the card keeps its name, best time and "Saved" mark.
     void drawBoard(const CVisualStyle* style);
     void drawPreview(const CVisualStyle* style, const CMainFont& font);
+    // The played board in two layers that together show what drawBoard shows: the cells layer
+    // (every cell with its numbers, as if none were hovered) changes only with the board's place,
+    // zoom, style, unused cells' opacity and entries; the pointer layer (the hovered cell in its
+    // tint with its numbers, the hint's marks, the keyboard cursor) goes over it.
+    void drawCellsLayer(const CVisualStyle& style);
+    void drawPointerLayer(const CVisualStyle& style);
+    void fitToCard();  // the zoom drawPreview gives the board; one without cells keeps its own
+    // Adds to `key` what of the board the cells layer and the card show (place, size, cells, and
+    // for the cells layer the entries); the style, the font and the unused cells' opacity are the
+    // caller's to add.
+    void describeCellsLayer(LayerKey& key) const;
+    void describeCard(LayerKey& key) const;
 
     // One number in a digit font, y being the bottom of the glyphs. alignment 0: starts at x, 1: ends
     // at x, 2: centred on x; anything else, a negative number or a null font draws nothing. The
@@ -98,6 +111,7 @@ public:
     bool cursorShown = false;       // drawn and acted on once a key has placed it
 
 private:
+    void drawCells(const CVisualStyle& style, int part);  // BoardDrawing.cpp
     void buildGrid(const LevelImage& level);
     void buildRuns();
     void buildRun(PCellHeader* clue, int32_t sum, int32_t direction, int x, int y);

@@ -2,6 +2,7 @@
 // atomically with the edited document, so a crash mid-write leaves the old file or the new one,
 // never half of each.
 #include <climits>
+#include <mutex>
 
 #include "platform/IniDocument.h"
 #include "platform/Platform.h"
@@ -9,11 +10,29 @@
 namespace platform {
 namespace {
 
-// A missing or unreadable file reads as an empty one.
-IniDocument loadDocument(const std::wstring& file) {
+// The file read last, parsed. Data files are read one key at a time (the main font's widths are
+// 256 keys): parsing costs far more than reading, so a read that finds the same bytes as last
+// time answers from the document parsed then. Reads may come from more than one thread.
+struct ParsedFile {
+    std::mutex lock;
+    std::wstring name;
     std::vector<uint8_t> bytes;
-    if (!readWholeFile(file, bytes)) return IniDocument();
-    return IniDocument(bytes);
+    IniDocument document;
+};
+
+// The value of a key as the file holds it now; a missing or unreadable file reads as an empty one.
+bool findValue(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+               std::wstring& value) {
+    static ParsedFile last;
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(file, bytes)) return false;
+    std::lock_guard<std::mutex> hold(last.lock);
+    if (last.name != file || last.bytes != bytes) {
+        last.document = IniDocument(bytes);
+        last.name = file;
+        last.bytes = std::move(bytes);
+    }
+    return last.document.find(section, key, value);
 }
 
 std::wstring clipped(const std::wstring& text, size_t bufferChars) {
@@ -43,14 +62,14 @@ std::wstring profileString(const std::wstring& file, const std::wstring& section
                            const std::wstring& key, const std::wstring& fallback,
                            size_t bufferChars) {
     std::wstring value;
-    if (!loadDocument(file).find(section, key, value)) value = fallback;
+    if (!findValue(file, section, key, value)) value = fallback;
     return clipped(value, bufferChars);
 }
 
 int profileInt(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                int fallback) {
     std::wstring value;
-    if (!loadDocument(file).find(section, key, value)) return fallback;
+    if (!findValue(file, section, key, value)) return fallback;
     return leadingInteger(value);
 }
 

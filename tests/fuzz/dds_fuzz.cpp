@@ -1,5 +1,7 @@
 // libFuzzer target for the DDS reader: any bytes, parsed from memory, must neither crash nor break
 // the shape of what the reader reports. Built without libFuzzer, replay_main.cpp feeds it files.
+#include <algorithm>
+
 #include "FuzzCheck.h"
 #include "gfx/DdsImage.h"
 
@@ -33,11 +35,35 @@ void checkFace(const nv_dds::CTexture& face, size_t dataSize) {
     require(total <= 2 * uint64_t(face.size()) + 31 * 16, "face too large");
 }
 
+// The upload's way in: where it finds the first face in place, the reader reads the same levels with
+// the same bytes, and every level lies inside the data.
+void checkInPlace(const nv_dds::CImageFile& image, const uint8_t* data, size_t size) {
+    nv_dds::FirstFace face;
+    if (!nv_dds::locateFirstFace(data, size, face)) {
+        require(face.levels.empty(), "failed location left levels");
+        return;
+    }
+    require(image.textureCount() > 0, "located a face the reader refuses");
+    const nv_dds::CTexture& read = image.texture(0);
+    require(face.format == image.format() && face.components == image.components(), "format");
+    require(face.levels.size() == read.mipmapCount() + 1, "level count");
+    for (size_t i = 0; i < face.levels.size(); ++i) {
+        const nv_dds::LevelInPlace& level = face.levels[i];
+        const nv_dds::CSurface& surface = i == 0 ? read : read.mipmap(i - 1);
+        require(level.pixels >= data && level.pixels + level.size <= data + size, "level outside the data");
+        require(level.width == surface.width() && level.height == surface.height(), "level side");
+        require(level.size == surface.size() && std::equal(level.pixels, level.pixels + level.size, surface.pixels()),
+                "level bytes");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nv_dds::CImageFile image;
-    if (!image.readMemory(data, size)) {
+    bool read = image.readMemory(data, size);
+    checkInPlace(image, data, size);
+    if (!read) {
         require(image.textureCount() == 0 && image.format() == 0 && image.components() == 0, "failed read left data");
         return 0;
     }

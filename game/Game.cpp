@@ -120,8 +120,6 @@ void CGame::startLevel(size_t slot) {
     board.drag = {};  // a drag left over from an earlier game must not move the board
     board.elapsed = 0;
     board.resetEntries();
-    board.cursorShown = false;
-    board.hint = {};
     board.hintsTaken = 0;
     keyCombinationCell_ = nullptr;
     paused_ = false;

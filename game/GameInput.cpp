@@ -23,7 +23,7 @@ void CGame::mouseMove(float x, float y) {
 
 bool CGame::buttonDown(float x, float y, int button) {
     if (takenByOverlay()) {
-        swallowRelease_ = true;
+        swallowRelease_ = button == leftButton;  // only left releases reach the game
         return false;
     }
     if (ui->isConfirmationOpen()) return true;

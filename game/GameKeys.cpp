@@ -17,7 +17,9 @@ bool isCharacter(const platform::Event& press, char character) {
 
 }  // namespace
 
+// A key held down over the help page or a pause repeats, and would open and close it again.
 void CGame::keyDown(const platform::Event& press) {
+    if (press.repeat && (helpOpen_ || paused_)) return;
     if (takenByOverlay()) return;
     if (ui->keyAnswer(press)) return;
     if (isCharacter(press, 'h') && !press.ctrl) {

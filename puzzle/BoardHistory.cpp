@@ -34,7 +34,7 @@ std::vector<CellChange> changesSince(const std::vector<PCellActive*>& cells, con
 }
 
 void BoardHistory::record(HistoryStep step) {
-    if (step.changes.empty()) return;
+    if (step.changes.empty() && step.clearedTime.value_or(0) == 0) return;
     steps_.resize(done_);
     bool spin = step.wheelCell && !steps_.empty() && steps_.back().wheelCell == step.wheelCell;
     if (spin) {
@@ -47,16 +47,16 @@ void BoardHistory::record(HistoryStep step) {
     done_ = steps_.size();
 }
 
-bool BoardHistory::undo() {
-    if (done_ == 0) return false;
+HistoryStep* BoardHistory::undo() {
+    if (done_ == 0) return nullptr;
     apply(steps_[--done_], false);
-    return true;
+    return &steps_[done_];
 }
 
-bool BoardHistory::redo() {
-    if (done_ == steps_.size()) return false;
-    apply(steps_[done_++], true);
-    return true;
+HistoryStep* BoardHistory::redo() {
+    if (done_ == steps_.size()) return nullptr;
+    apply(steps_[done_], true);
+    return &steps_[done_++];
 }
 
 void BoardHistory::clear() {

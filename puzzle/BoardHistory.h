@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class PCellActive;
@@ -28,6 +29,7 @@ struct CellChange {
 struct HistoryStep {
     std::vector<CellChange> changes;
     const PCellActive* wheelCell = nullptr;  // a wheel step on this cell; later ones on it merge in
+    std::optional<uint32_t> clearedTime;     // a Reset: the play time it cleared, in milliseconds
 };
 
 // The contents of the given cells, in their order, and the cells whose contents differ from such
@@ -37,11 +39,14 @@ std::vector<CellChange> changesSince(const std::vector<PCellActive*>& cells, con
 
 class BoardHistory {
 public:
-    // Adds a step that changed something; the steps undone so far are dropped. A wheel step on the
-    // cell of the step just before (a spin of the wheel) becomes part of that step.
+    // Adds a step that changed something (cells, or the play time of a Reset); the steps undone so
+    // far are dropped. A wheel step on the cell of the step just before (a spin of the wheel)
+    // becomes part of that step.
     void record(HistoryStep step);
-    bool undo();  // restores the cells of the last step; false when there is none
-    bool redo();  // makes the last undone step again; false when there is none
+    // Restore the cells of the last step, or make the last undone step again; the step, for the
+    // caller to do the same with the play time, or null when there is none.
+    HistoryStep* undo();
+    HistoryStep* redo();
     void clear();
     size_t size() const { return steps_.size(); }
 

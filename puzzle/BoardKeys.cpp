@@ -1,8 +1,11 @@
 // The board's answer to the keyboard, and the history of its changes. The cursor keys move the
 // keyboard cursor over playable cells; 1 to 9 enter a digit, 0, Delete and Backspace clear it, and
 // Shift with a digit toggles that candidate mark of an empty cell. Every input that changes cells
-// (pop-up, middle click, wheel, keys, Reset) is recorded as one step, so undo takes it back whole.
+// (pop-up, middle click, wheel, keys, Reset) is recorded as one step, so undo takes it back whole,
+// a Reset with the play time it cleared.
 #include "puzzle/Tallix.h"
+
+#include <utility>
 
 #include "puzzle/PopUp.h"
 
@@ -31,7 +34,7 @@ bool clearsDigit(const platform::Event& press) {
 // the first playable cell, where this key only shows it.
 void CTallix::keyDown(const platform::Event& press) {
     if (press.ctrl || press.key == platform::Key::Other) return;  // shortcuts, lone modifiers
-    if (currentPopUp && currentPopUp->isOpen()) currentPopUp->close();
+    if (currentPopUp) currentPopUp->close();
     if (!placeCursor()) return;
     CursorMove move;
     if (cursorMove(press.key, move)) {
@@ -80,19 +83,42 @@ void CTallix::moveCursorTo(CellPlace place) {
 
 // ---- history ------------------------------------------------------------------------------------
 
-void CTallix::recordStep(const std::vector<CellContents>& before, const PCellActive* wheelCell) {
+void CTallix::recordStep(const std::vector<CellContents>& before, const PCellActive* wheelCell,
+                         std::optional<uint32_t> clearedTime) {
     HistoryStep step;
     step.changes = changesSince(playableCellsInRowOrder(), before);
     step.wheelCell = wheelCell;
+    step.clearedTime = clearedTime;
     if (!step.changes.empty()) hint = {};  // the board moved on: the hint is spent
     history.record(std::move(step));
 }
 
-bool CTallix::undo() { return !isSolved() && history.undo(); }
-bool CTallix::redo() { return !isSolved() && history.redo(); }
+// The time played since a Reset counts on top of the time it cleared, once undone, so undoing it
+// never takes time off; made again, it clears the time it finds.
+bool CTallix::undo() {
+    HistoryStep* step = isSolved() ? nullptr : history.undo();
+    if (!step) return false;
+    if (step->clearedTime) elapsed += *step->clearedTime;
+    dropStaleViews();
+    return true;
+}
+
+bool CTallix::redo() {
+    HistoryStep* step = isSolved() ? nullptr : history.redo();
+    if (!step) return false;
+    if (step->clearedTime) step->clearedTime = std::exchange(elapsed, 0);
+    dropStaleViews();
+    return true;
+}
+
+// A hint and a pop-up describe the cells as they were: the hint's reason and the keypad's marks.
+void CTallix::dropStaleViews() {
+    hint = {};
+    if (currentPopUp) currentPopUp->close();
+}
 
 void CTallix::playerReset() {
     std::vector<CellContents> before = snapshot(playableCellsInRowOrder());
     clearEntries();
-    recordStep(before);
+    recordStep(before, nullptr, std::exchange(elapsed, 0));
 }

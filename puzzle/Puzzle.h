@@ -37,7 +37,11 @@ public:
     virtual bool isSolved() { return false; }
     virtual bool undo() { return false; }          // takes the last change back; false: nothing to undo
     virtual bool redo() { return false; }          // makes the last undone change again
-    virtual void playerReset() { resetEntries(); }  // the player's "Reset": one change undo takes back
+    // The player's "Reset": the entries and the play time cleared, one change undo takes back.
+    virtual void playerReset() {
+        resetEntries();
+        elapsed = 0;
+    }
 
     float zoom = 1.0f;        // 0.41 on a level page, 1.0 while played
     float centreX = 0.25f;    // board centre in view units

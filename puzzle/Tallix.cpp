@@ -125,6 +125,8 @@ bool CTallix::hasEntries() {
 void CTallix::resetEntries() {
     clearEntries();
     history.clear();
+    hint = {};
+    cursorShown = false;
 }
 
 void CTallix::clearEntries() {

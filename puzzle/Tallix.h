@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,9 +40,9 @@ public:
     bool loadSavedGame() override;
     bool saveGame() override;
     bool hasEntries() override;
-    void resetEntries() override;  // also forgets the history: the board starts afresh
+    void resetEntries() override;  // also forgets the history, the hint and the cursor
     bool isSolved() override;
-    bool undo() override;          // nothing once the board is solved
+    bool undo() override;          // nothing once the board is solved; drops the hint, closes the pop-up
     bool redo() override;
     void playerReset() override;
 
@@ -126,7 +127,9 @@ private:
     void moveCursorTo(CellPlace place);
     void typeDigit(PCellActive& cell, const platform::Event& press);
     // Records what changed since `before` (a snapshot of the playable cells) as one step.
-    void recordStep(const std::vector<CellContents>& before, const PCellActive* wheelCell = nullptr);
+    void recordStep(const std::vector<CellContents>& before, const PCellActive* wheelCell = nullptr,
+                    std::optional<uint32_t> clearedTime = std::nullopt);
+    void dropStaleViews();
 };
 
 // Recomputes the across run and then the down run of a cell whose value changed.

@@ -104,10 +104,7 @@ void UI::doAction(int32_t code) {
         if (puzzle) puzzle->loadSavedGame();
         break;
     case actionReset:
-        if (puzzle) {
-            puzzle->playerReset();
-            puzzle->elapsed = 0;
-        }
+        if (puzzle) puzzle->playerReset();
         break;
     case actionResultSeen:
         openLevelScreen();

@@ -48,8 +48,9 @@ TEST(BoardKeys, FirstKeyPlacesTheCursorThenKeysEnterClearAndMark) {
 
 // Every kind of change is one step: undo restores the cells before it and the run bookkeeping
 // (the duplicate in the down run shows wrong again), redo the cells after it; a spin of the wheel
-// over one cell is one step, and "Reset" is one step. A new change drops what was undone; a solved
-// board takes nothing back; a board opened afresh has no history.
+// over one cell is one step, and "Reset" is one step. Undo and redo drop the hint and close the
+// pop-up, both made for the cells before. A new change drops what was undone; a solved board takes
+// nothing back; a board opened afresh has no history, no hint and no cursor.
 TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
     platform::selectBackend(platform::Backend::Null);
     platform::null::reset();
@@ -82,10 +83,19 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
         std::vector<CellContents> after = snapshot(b->playableCellsInRowOrder());
         ASSERT_NE(before, after);
         EXPECT_EQ(b->history.size(), steps + 1);
+        auto leaveStaleViews = [&] {
+            b->hint.reason = "stale";
+            keypad.openAt(&playable(*b, 2, 2), 0.5f, 0.5f, true);
+            b->currentPopUp = &keypad;
+        };
+        leaveStaleViews();
         EXPECT_TRUE(b->undo());
+        EXPECT_TRUE(b->hint.reason.empty() && !keypad.isOpen());
         EXPECT_EQ(snapshot(b->playableCellsInRowOrder()), before);
         EXPECT_TRUE(showsWrong(playable(*b, 1, 2)));
+        leaveStaleViews();
         EXPECT_TRUE(b->redo());
+        EXPECT_TRUE(b->hint.reason.empty() && !keypad.isOpen());
         EXPECT_EQ(snapshot(b->playableCellsInRowOrder()), after);
         EXPECT_FALSE(b->redo());
     }
@@ -102,7 +112,9 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
     solve(*b);
     ASSERT_TRUE(b->isSolved());
     EXPECT_FALSE(b->undo());
+    b->hint.reason = "stale";
     b->resetEntries();
     EXPECT_EQ(b->history.size(), 0u);
+    EXPECT_TRUE(b->hint.reason.empty() && !b->cursorShown);
 }
 

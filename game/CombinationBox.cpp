@@ -7,6 +7,7 @@
 #include "puzzle/Run.h"
 #include "puzzle/Tallix.h"
 #include "solver/SumTable.h"
+#include "ui/UI.h"
 
 namespace {
 
@@ -101,15 +102,6 @@ Area placeBox(const CTallix& board, const std::vector<Area>& avoid, float width,
     return {playLeft, playBottom + height, playLeft + width, playBottom};
 }
 
-void fill(const Area& a, GLenum mode) {
-    glBegin(mode);
-    glVertex2f(a.left, a.top);
-    glVertex2f(a.right, a.top);
-    glVertex2f(a.right, a.bottom);
-    glVertex2f(a.left, a.bottom);
-    glEnd();
-}
-
 }  // namespace
 
 RunCombinations combinationsFor(int sum, int length, const std::vector<int>& entered) {
@@ -163,9 +155,9 @@ void drawCombinationBox(const CMainFont& font, const CTallix& board, const std::
     Area box = placeBox(board, avoid, width + 2 * margin, float(lines) * lineHeight + 2 * margin);
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.08f, 0.08f, 0.12f, 0.92f);
-    fill(box, GL_QUADS);
+    drawRectangle(box.left, box.bottom, box.right, box.top);
     glColor4f(1.0f, 0.8f, 0.2f, 1.0f);
-    fill(box, GL_LINE_LOOP);
+    drawRectangle(box.left, box.bottom, box.right, box.top, true);
     for (const Item& item : items) {  // struck through: a line across the dimmed set
         if (!item.ruledOut) continue;
         float y = box.top - margin - (float(item.line) + 0.45f) * lineHeight;

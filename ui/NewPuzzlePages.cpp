@@ -17,15 +17,6 @@ constexpr float choiceGap = 0.025f;
 constexpr Colour lit{1.0f, 0.8f, 0.2f, 1.0f};
 constexpr Colour plain{1.0f, 1.0f, 1.0f, 1.0f};
 
-void rectangle(GLenum mode) {
-    glBegin(mode);
-    glVertex2f(boxLeft, boxTop);
-    glVertex2f(boxRight, boxTop);
-    glVertex2f(boxRight, boxBottom);
-    glVertex2f(boxLeft, boxBottom);
-    glEnd();
-}
-
 // Eight dots round a circle, one brighter, turning once a second.
 void drawSpinner(float x, float y) {
     const float turn = float(platform::tickCount() % 1000) / 1000.0f;
@@ -83,13 +74,7 @@ void UI::showMaking(const std::string& caption) {
 }
 
 void UI::drawChooserPanel() {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.2f, 0.2f, 0.2f, 0.92f);
-    rectangle(GL_QUADS);
-    glLineWidth(2.0f);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    rectangle(GL_LINE_LOOP);
-    glLineWidth(1.0f);
+    drawMenuBox(boxLeft, boxBottom, boxRight, boxTop, 0.92f);
     if (currentPage == &pageMaking) drawSpinner(0.5f, 0.43f);
     glEnable(GL_TEXTURE_2D);
     if (!font) return;

@@ -15,8 +15,10 @@ constexpr float messageScale = 0.6f;
 constexpr float messageBaseline = 0.395f;
 constexpr float answerTop = 0.38f;
 
-void rectangle(GLenum mode, float left, float bottom, float right, float top) {
-    glBegin(mode);
+}  // namespace
+
+void drawRectangle(float left, float bottom, float right, float top, bool outline) {
+    glBegin(outline ? GL_LINE_LOOP : GL_QUADS);
     glVertex2f(left, top);
     glVertex2f(right, top);
     glVertex2f(right, bottom);
@@ -24,7 +26,15 @@ void rectangle(GLenum mode, float left, float bottom, float right, float top) {
     glEnd();
 }
 
-}  // namespace
+void drawMenuBox(float left, float bottom, float right, float top, float alpha) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.2f, 0.2f, 0.2f, alpha);
+    drawRectangle(left, bottom, right, top);
+    glLineWidth(2.0f);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    drawRectangle(left, bottom, right, top, true);
+    glLineWidth(1.0f);
+}
 
 float confirmationHalfWidth(float messageWidth) {
     float half = messageWidth / 2.0f;
@@ -112,13 +122,7 @@ void UI::draw() {
 
 void UI::drawConfirmation() {
     float half = confirmationHalfWidth(font ? font->textWidth(message, messageScale) : 0.0f);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.2f, 0.2f, 0.2f, 0.9f);
-    rectangle(GL_QUADS, 0.5f - half, boxBottom, 0.5f + half, boxTop);
-    glLineWidth(2.0f);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    rectangle(GL_LINE_LOOP, 0.5f - half, boxBottom, 0.5f + half, boxTop);
-    glLineWidth(1.0f);
+    drawMenuBox(0.5f - half, boxBottom, 0.5f + half, boxTop, 0.9f);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     if (font) font->drawText(message, 0.5f, messageBaseline, messageScale, CMainFont::AlignCentre);

@@ -50,6 +50,12 @@ extern const char* const creditLine;       // bottom right of the main menu
 // but never narrower than 0.15 each side.
 float confirmationHalfWidth(float messageWidth);
 
+// The boxes drawn over the view, in view units with a GL context current: a rectangle filled in
+// the current colour (or only its outline), and the menu screen's box, dark grey at `alpha` in a
+// 2-pixel black outline, which leaves texturing off.
+void drawRectangle(float left, float bottom, float right, float top, bool outline = false);
+void drawMenuBox(float left, float bottom, float right, float top, float alpha);
+
 using Page = std::vector<std::unique_ptr<uiButton>>;
 
 class UI : public Control {

@@ -68,8 +68,8 @@ public:
 
     // GameKeys.cpp. Undo and redo act on the board in play; pause hides it and stops the clock
     // until any key or click. The help page covers every screen until any key or click.
-    bool undoMove();
-    bool redoMove();
+    void undoMove();
+    void redoMove();
     void pause();
     void resume();
     bool isPaused() const { return paused_; }

@@ -66,14 +66,12 @@ const PCell* CGame::cursorCell() const {
     return board->cellAt(board->cursor.column, board->cursor.row);
 }
 
-bool CGame::undoMove() {
-    if (screen != GameScreen::Playing || !activePuzzle || paused_ || ui->isConfirmationOpen()) return false;
-    return activePuzzle->undo();
+void CGame::undoMove() {
+    if (screen == GameScreen::Playing && activePuzzle && !paused_ && !ui->isConfirmationOpen()) activePuzzle->undo();
 }
 
-bool CGame::redoMove() {
-    if (screen != GameScreen::Playing || !activePuzzle || paused_ || ui->isConfirmationOpen()) return false;
-    return activePuzzle->redo();
+void CGame::redoMove() {
+    if (screen == GameScreen::Playing && activePuzzle && !paused_ && !ui->isConfirmationOpen()) activePuzzle->redo();
 }
 
 // ---- stopping the clock ---------------------------------------------------------------------------

@@ -1,7 +1,11 @@
 #include "ui/HelpPage.h"
 
+#include <string>
+#include <vector>
+
 #include "gfx/MainFont.h"
 #include "platform/OpenGL.h"
+#include "ui/UI.h"
 
 namespace {
 
@@ -13,17 +17,11 @@ constexpr float lineStep = 0.0205f;
 void fillView() {
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.08f, 0.08f, 0.12f, 0.96f);
-    glBegin(GL_QUADS);
-    glVertex2f(0.0f, 0.75f);
-    glVertex2f(1.0f, 0.75f);
-    glVertex2f(1.0f, 0.0f);
-    glVertex2f(0.0f, 0.0f);
-    glEnd();
+    drawRectangle(0.0f, 0.0f, 1.0f, 0.75f);
     glEnable(GL_TEXTURE_2D);
 }
 
-}  // namespace
-
+// An empty line separates paragraphs.
 const std::vector<std::string>& helpLines() {
     static const std::vector<std::string> lines = {
         "Fill every white cell with a digit from 1 to 9. A clue cell gives the sum of the run of cells",
@@ -54,6 +52,8 @@ const std::vector<std::string>& helpLines() {
     };
     return lines;
 }
+
+}  // namespace
 
 void drawHelpPage(const CMainFont& font) {
     fillView();

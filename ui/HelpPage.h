@@ -2,10 +2,6 @@
 // covers the whole view while open; any key or click closes it (the controller decides that).
 #pragma once
 
-#include <string>
-#include <vector>
-
 class CMainFont;
 
-const std::vector<std::string>& helpLines();  // an empty line separates paragraphs
-void drawHelpPage(const CMainFont& font);     // needs a GL context
+void drawHelpPage(const CMainFont& font);  // needs a GL context

@@ -5,6 +5,7 @@
 #include "app/Shell.h"
 #include "game/Game.h"
 #include "game/LevelCatalogue.h"
+#include "game/NewPuzzle.h"
 #include "gfx/MainFont.h"
 #include "platform/Platform.h"
 #include "puzzle/Puzzle.h"
@@ -128,8 +129,10 @@ void UI::doAction(int32_t code) {
         if (game) game->closeChooser();
         break;
     default:
-        if (game && code >= actionFirstSize && code < actionFirstSize + 3) game->chooseSize(code - actionFirstSize);
-        if (game && code >= actionFirstDifficulty && code < actionFirstDifficulty + 5)
+        if (!game) break;
+        if (code >= actionFirstSize && code < actionFirstSize + int32_t(puzzleSizes.size()))
+            game->chooseSize(code - actionFirstSize);
+        if (code >= actionFirstDifficulty && code < actionFirstDifficulty + int32_t(difficultyNames.size()))
             game->chooseDifficulty(code - actionFirstDifficulty + 1);
         break;
     }

@@ -90,6 +90,7 @@ public:
     void makePuzzle();    // seeded from the clock
     void cancelPuzzle();  // back to the chooser at once; the worker stops on its own
     void closeChooser();
+    // Always in range: the settings bring them there and the chooser offers nothing else.
     int32_t newPuzzleSize = 0;        // 0 Small, 1 Medium, 2 Large; remembered in the settings
     int32_t newPuzzleDifficulty = 1;  // 1 to 5
 

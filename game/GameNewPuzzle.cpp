@@ -3,7 +3,6 @@
 // play. Esc ends the program at once: the controller's destructor stops and joins the worker.
 #include "game/Game.h"
 
-#include "game/GameSettings.h"
 #include "game/LevelCatalogue.h"
 #include "game/LevelMaker.h"
 #include "game/NewPuzzle.h"
@@ -35,8 +34,8 @@ void CGame::makePuzzle() {
     if (!levelMaker_) levelMaker_ = std::make_unique<CLevelMaker>();
     levelMaker_->start(newPuzzleOptions(newPuzzleSize, newPuzzleDifficulty, platform::tickCount()),
                        platform::lowerThisThreadPriority);
-    std::string size = puzzleSizes[size_t(usableIndex(newPuzzleSize, puzzleSizes.size()))].name;
-    std::string difficulty = difficultyNames[size_t(usableIndex(newPuzzleDifficulty - 1, difficultyNames.size()))];
+    std::string size = puzzleSizes[size_t(newPuzzleSize)].name;
+    std::string difficulty = difficultyNames[size_t(newPuzzleDifficulty - 1)];
     ui->showMaking("Making a " + size + ", " + difficulty + " puzzle");
 }
 
@@ -74,7 +73,7 @@ void CGame::pollPuzzleMaker() {
 // From the level page the new level is played like any other: its page, its slot, its card.
 void CGame::openMadeLevel(const std::wstring& name) {
     scanLevels();
-    std::wstring path = L"Data\\Levels\\" + name + L".grd";
+    std::wstring path = newLevelPath(name);
     for (size_t i = 0; i < levelPaths.size(); ++i) {
         if (levelPaths[i] != path) continue;
         screen = GameScreen::LevelSelect;

@@ -1,11 +1,12 @@
 #include "game/NewPuzzle.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 
-#include "app/Shell.h"
 #include "platform/IniDocument.h"
 #include "platform/Platform.h"
+#include "puzzle/Records.h"
 #include "puzzle/StartingView.h"
 #include "solver/LevelFile.h"
 #include "solver/MedalLimits.h"
@@ -31,10 +32,7 @@ bool writeRecords(const std::wstring& name, const levels::MedalLimits& limits) {
     std::vector<uint8_t> bytes;
     if (platform::fileExists(path) && !platform::readWholeFile(path, bytes)) return false;
     platform::IniDocument records(bytes);
-    if (!records.set(name, L"Gold", std::to_wstring(limits.gold)) ||
-        !records.set(name, L"Silver", std::to_wstring(limits.silver)) ||
-        !records.set(name, L"Bronze", std::to_wstring(limits.bronze)))
-        return false;
+    if (!setMedalLimits(records, name, limits)) return false;
     bytes = records.bytes();
     return platform::writeFileAtomically(path, bytes.data(), bytes.size());
 }
@@ -61,10 +59,12 @@ std::wstring newLevelName(const std::vector<std::wstring>& levelPaths, int diffi
     return namePrefix + std::wstring(number) + L" " + platform::fromUtf8(word);
 }
 
+std::wstring newLevelPath(const std::wstring& name) { return levelFolder + name + L".grd"; }
+
 // The level first, then its records: when the records cannot be written the level goes again, so
 // a failure leaves the folder as it was.
 bool saveNewLevel(const std::wstring& name, const levels::GeneratedLevel& level) {
-    const std::wstring path = levelFolder + name + L".grd";
+    const std::wstring path = newLevelPath(name);
     const std::vector<uint8_t> bytes = levels::encodeLevel(level.grid);
     if (!platform::writeFileAtomically(path, bytes.data(), bytes.size())) return false;
     const int playable = level.grid.count(levels::gridPlayable);

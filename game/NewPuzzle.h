@@ -26,6 +26,8 @@ levels::GeneratorOptions newPuzzleOptions(int size, int difficulty, uint64_t see
 // continues from the highest "~N" number among `levelPaths`.
 std::wstring newLevelName(const std::vector<std::wstring>& levelPaths, int difficulty);
 
-// Writes "Data\Levels\<name>.grd" and its medal limits into Recs.ini, each file replaced whole.
+std::wstring newLevelPath(const std::wstring& name);  // "Data\Levels\<name>.grd"
+
+// Writes the level to its path and its medal limits into Recs.ini, each file replaced whole.
 // False when either cannot be written; then neither is left changed.
 bool saveNewLevel(const std::wstring& name, const levels::GeneratedLevel& level);

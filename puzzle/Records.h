@@ -1,8 +1,17 @@
 // Best times and medals. Limits and best times are whole seconds; Recs.ini in the level folder
-// holds a section per level with "Gold", "Silver", "Bronze" (never written) and "User" (the best).
+// holds a section per level with "Gold", "Silver", "Bronze" (written with the level: by the level
+// tool for the shipped set, by the game for a level it makes) and "User" (the best).
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+namespace levels {
+struct MedalLimits;
+}
+namespace platform {
+class IniDocument;
+}
 
 enum class Medal { Gold, Silver, Bronze, None };
 
@@ -12,3 +21,6 @@ enum class Medal { Gold, Silver, Bronze, None };
 Medal medalFor(uint32_t elapsedMs, int32_t gold, int32_t silver, int32_t bronze);
 
 const char* medalMessage(Medal medal);  // "You win Gold Medal" ... "No Medal..."
+
+// Sets the three limits of `level` in the records; false when its name cannot head a section.
+bool setMedalLimits(platform::IniDocument& records, const std::wstring& level, const levels::MedalLimits& limits);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "solver/Grader.h"
 #include "solver/Propagator.h"
 #include "solver/SolverModel.h"
 #include "solver/SumTable.h"
@@ -117,15 +118,13 @@ bool CHintSearch::sweep(Technique technique, Hint& hint, bool& changed) {
     return false;
 }
 
-// A two-candidate cell whose other candidate makes the runs fail under full run reasoning.
+// A lookahead cell whose other candidate makes the runs fail under full run reasoning.
 bool CHintSearch::lookahead(Hint& hint) {
     CPropagator propagator(model_);
     for (int var = 0; var < model_.variables(); ++var) {
-        if (!open(var) || digitCount(domains_[size_t(var)]) != 2) continue;
+        if (!open(var) || digitCount(domains_[size_t(var)]) != lookaheadCandidates) continue;
         for (unsigned rest = domains_[size_t(var)]; rest; rest &= rest - 1) {
-            Domains trial = domains_;
-            trial[size_t(var)] = DigitMask(rest & -rest);
-            if (propagator.settleAfter(trial, Technique::exact, var)) continue;
+            if (!refutes(propagator, domains_, var, DigitMask(rest & -rest))) continue;
             domains_[size_t(var)] = DigitMask(domains_[size_t(var)] & ~(rest & -rest));
             hint.kind = Hint::nextDigit;
             hint.cell = model_.cellOf[var];

@@ -42,6 +42,7 @@ bool attempt(const GeneratorOptions& options, const Difficulty& profile, bool st
     std::vector<int> digits;
     CFiller filler(pattern, random);
     for (tries = 0; tries < maxFillTries; ++tries) {
+        if (options.stop && options.stop->load(std::memory_order_relaxed)) return false;
         if (!filler.fill(digits)) continue;
         CRepairer repairer(pattern, digits, profile.technique, strict, random);
         if (!repairer.repair(maxRepairs, repairs, options.stop)) continue;

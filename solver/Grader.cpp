@@ -10,8 +10,6 @@ namespace {
 // What one step of each technique costs a player, relative to reading one run's combinations. A
 // lookahead step means finding the cell worth trying and following its consequences to the end.
 constexpr double stepWeight[5] = {0, 1, 2, 4, 30};
-// Lookahead only tries cells with this many candidates: deeper guessing is search, not reasoning.
-constexpr int lookaheadCandidates = 2;
 
 bool allDecided(const Domains& domains) {
     return std::all_of(domains.begin(), domains.end(), [](DigitMask d) { return isSingle(d); });
@@ -27,7 +25,6 @@ public:
 private:
     bool stepOnce(bool& progressed);  // false on a contradiction
     int lookahead();                  // candidates eliminated, -1 on a contradiction
-    bool refuted(int var, DigitMask digit);
     void record(int technique, int steps);
 
     const SolverModel& model_;
@@ -41,12 +38,6 @@ void CGrading::record(int technique, int steps) {
     grade_.hardest = std::max(grade_.hardest, technique);
 }
 
-bool CGrading::refuted(int var, DigitMask digit) {
-    Domains trial = grade_.domains;
-    trial[var] = digit;
-    return !propagator_.settleAfter(trial, Technique::exact, var);
-}
-
 int CGrading::lookahead() {
     int eliminated = 0;
     for (int var = 0; var < model_.variables(); ++var) {
@@ -54,7 +45,7 @@ int CGrading::lookahead() {
         if (digitCount(candidates) != lookaheadCandidates) continue;
         for (unsigned rest = candidates; rest; rest &= rest - 1) {
             const DigitMask digit = DigitMask(rest & -rest);
-            if (!refuted(var, digit)) continue;
+            if (!refutes(propagator_, grade_.domains, var, digit)) continue;
             candidates &= ~digit;
             ++eliminated;
         }
@@ -103,6 +94,12 @@ Grade CGrading::run() {
 
 }  // namespace
 
+bool refutes(CPropagator& propagator, const Domains& domains, int var, DigitMask digit) {
+    Domains trial = domains;
+    trial[size_t(var)] = digit;
+    return !propagator.settleAfter(trial, Technique::exact, var);
+}
+
 int Grade::openCells() const {
     return int(std::count_if(domains.begin(), domains.end(), [](DigitMask d) { return digitCount(d) > 1; }));
 }
@@ -134,9 +131,7 @@ bool settleWithLookahead(const SolverModel& model, Domains& domains) {
         for (int var = 0; var < model.variables(); ++var) {
             if (digitCount(domains[var]) != lookaheadCandidates) continue;
             for (unsigned rest = domains[var]; rest; rest &= rest - 1) {
-                Domains trial = domains;
-                trial[var] = DigitMask(rest & -rest);
-                if (propagator.settleAfter(trial, Technique::exact, var)) continue;
+                if (!refutes(propagator, domains, var, DigitMask(rest & -rest))) continue;
                 domains[var] &= DigitMask(~(rest & -rest));
                 if (!propagator.settleAfter(domains, Technique::exact, var)) return false;
                 changed = true;
@@ -145,11 +140,6 @@ bool settleWithLookahead(const SolverModel& model, Domains& domains) {
         }
     }
     return allDecided(domains);
-}
-
-const char* techniqueName(int technique) {
-    static const char* names[] = {"none", "basic", "combos", "exact", "lookahead"};
-    return technique >= 0 && technique <= 4 ? names[technique] : "?";
 }
 
 }  // namespace levels

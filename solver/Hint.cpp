@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "solver/Grader.h"
 #include "solver/Propagator.h"
 #include "solver/SolverModel.h"
 #include "solver/SumTable.h"
@@ -30,7 +31,7 @@ public:
         }
     }
 
-    Hint find();
+    Hint find(bool digitsChecked);  // digitsChecked: the entered digits match the solution
 
 private:
     bool open(int var) const { return entered_[size_t(model_.cellOf[var])] == 0 && grid_.cell(model_.cellOf[var]).kind == gridPlayable; }
@@ -117,15 +118,13 @@ bool CHintSearch::sweep(Technique technique, Hint& hint, bool& changed) {
     return false;
 }
 
-// A two-candidate cell whose other candidate makes the runs fail under full run reasoning.
+// A lookahead cell whose other candidate makes the runs fail under full run reasoning.
 bool CHintSearch::lookahead(Hint& hint) {
     CPropagator propagator(model_);
     for (int var = 0; var < model_.variables(); ++var) {
-        if (!open(var) || digitCount(domains_[size_t(var)]) != 2) continue;
+        if (!open(var) || digitCount(domains_[size_t(var)]) != lookaheadCandidates) continue;
         for (unsigned rest = domains_[size_t(var)]; rest; rest &= rest - 1) {
-            Domains trial = domains_;
-            trial[size_t(var)] = DigitMask(rest & -rest);
-            if (propagator.settleAfter(trial, Technique::exact, var)) continue;
+            if (!refutes(propagator, domains_, var, DigitMask(rest & -rest))) continue;
             domains_[size_t(var)] = DigitMask(domains_[size_t(var)] & ~(rest & -rest));
             hint.kind = Hint::nextDigit;
             hint.cell = model_.cellOf[var];
@@ -142,7 +141,7 @@ bool CHintSearch::lookahead(Hint& hint) {
 
 // Each rule runs to its fixpoint before the next, more thorough one is tried; after any progress
 // the plainest rule gets the first look again.
-Hint CHintSearch::find() {
+Hint CHintSearch::find(bool digitsChecked) {
     Hint hint;
     for (bool progress = true; progress;) {
         progress = false;
@@ -163,9 +162,11 @@ Hint CHintSearch::find() {
         return hint;
     }
     hint.kind = Hint::blocked;
-    for (int var = 0; var < model_.variables(); ++var)
+    // Digits known to be right, or none at all, are not what stops reasoning: the level is beyond it.
+    for (int var = 0; var < model_.variables() && !digitsChecked; ++var)
         if (!open(var) && grid_.cell(model_.cellOf[var]).kind == gridPlayable) hint.cells.push_back(model_.cellOf[var]);
-    hint.reason = "No single step from here: these digits block the way";
+    hint.reason = hint.cells.empty() ? "No step by reasoning from here"
+                                     : "No single step from here: these digits block the way";
     return hint;
 }
 
@@ -178,7 +179,7 @@ Hint findHint(const CLevelGrid& grid, const std::vector<int>& entered, const std
         if (grid.cell(int(cell)).kind != gridPlayable || entered[cell] == 0 || entered[cell] == solution[cell]) continue;
         return Hint{Hint::wrongDigit, int(cell), entered[cell], 0, {int(cell)}, "This digit cannot be right"};
     }
-    return CHintSearch(grid, entered).find();
+    return CHintSearch(grid, entered).find(solution.size() == cells);
 }
 
 }  // namespace levels

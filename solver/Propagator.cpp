@@ -1,6 +1,7 @@
 #include "solver/Propagator.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace levels {
@@ -83,7 +84,6 @@ void CPropagator::enqueue(int run) {
 }
 
 bool CPropagator::revise(int run, Domains& domains, Technique technique, bool& changed) {
-    ++revisions_;
     changed = false;
     const ModelRun& shape = model_.runs[run];
     const int* vars = model_.varsOf(shape);

@@ -2,7 +2,6 @@
 // again only when one of its cells lost a candidate through the crossing run.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "solver/RunRules.h"
@@ -20,8 +19,6 @@ public:
     // runs whose rule removed a candidate; false on a contradiction.
     bool sweep(Domains& domains, Technique technique, int& changedRuns);
 
-    uint64_t revisions() const { return revisions_; }  // run rule applications so far
-
 private:
     bool drain(Domains& domains, Technique technique);
     // Applies the rule to one run; marks the crossing runs of changed cells for another look.
@@ -31,7 +28,6 @@ private:
     const SolverModel& model_;
     std::vector<int> queue_;
     std::vector<char> queued_;
-    uint64_t revisions_ = 0;
 };
 
 }  // namespace levels

@@ -52,13 +52,18 @@ void CSolver::search(size_t depth) {
     }
 }
 
+std::vector<int> digitsOf(const SolverModel& model, const Domains& domains) {
+    std::vector<int> digits(model.varOf.size(), 0);
+    for (int var = 0; var < int(domains.size()); ++var)
+        if (isSingle(domains[size_t(var)])) digits[size_t(model.cellOf[size_t(var)])] = lowestDigit(domains[size_t(var)]);
+    return digits;
+}
+
 std::vector<int> uniqueSolution(const CLevelGrid& grid, uint64_t nodeBudget) {
     const SolverModel model = buildModel(grid);
     const SolveResult result = CSolver(model).solve(2, nodeBudget);
     if (!result.complete || result.solutions != 1) return {};
-    std::vector<int> digits(size_t(grid.width()) * size_t(grid.height()), 0);
-    for (int var = 0; var < model.variables(); ++var) digits[size_t(model.cellOf[size_t(var)])] = lowestDigit(result.first[size_t(var)]);
-    return digits;
+    return digitsOf(model, result.first);
 }
 
 }  // namespace levels

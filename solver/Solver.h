@@ -38,6 +38,9 @@ private:
     uint64_t budget_ = defaultNodeBudget;
 };
 
+// One digit per grid cell from a solver's decided candidates (0 where undecided or outside).
+std::vector<int> digitsOf(const SolverModel& model, const Domains& domains);
+
 // The level's one solution as a digit per grid cell (0 outside playable and fixed cells); empty
 // when it has none or several, or the search ran out of its budget.
 std::vector<int> uniqueSolution(const CLevelGrid& grid, uint64_t nodeBudget = CSolver::defaultNodeBudget);

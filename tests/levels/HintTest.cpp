@@ -37,6 +37,25 @@ TEST(Hint, WrongDigitFirstThenTheReasonOfTheStep) {
     EXPECT_EQ(hint.reason, "The digits in this run cannot all be right");
 }
 
+// Two blocks, each filled either way round: reasoning stops even with one of them entered. Only
+// digits not checked against a solution can be what blocks the way.
+TEST(Hint, WithoutAStepOnlyUncheckedDigitsAreBlamed) {
+    CLevelGrid grid = gridFromText({"u 0\\4 0\\4 u 0\\4 0\\4", "4\\0 p p 4\\0 p p", "4\\0 p p 4\\0 p p"});
+    const std::vector<int> none(18, 0), left = {0, 0, 0, 0, 0, 0, 0, 1, 3, 0, 0, 0, 0, 3, 1, 0, 0, 0};
+    const std::vector<int> solution = {0, 0, 0, 0, 0, 0, 0, 1, 3, 0, 1, 3, 0, 3, 1, 0, 3, 1};
+    const struct { std::vector<int> entered, solution; const char* reason; std::vector<int> cells; } rows[] = {
+        {none, {}, "No step by reasoning from here", {}},
+        {left, solution, "No step by reasoning from here", {}},
+        {left, {}, "No single step from here: these digits block the way", {7, 8, 13, 14}},
+    };
+    for (const auto& row : rows) {
+        Hint hint = findHint(grid, row.entered, row.solution);
+        EXPECT_EQ(hint.kind, Hint::blocked);
+        EXPECT_EQ(hint.reason, row.reason);
+        EXPECT_EQ(hint.cells, row.cells);
+    }
+}
+
 // Every technique gives its own reason on some level, and no hint needs more than the grade.
 TEST(Hint, FollowingTheHintsSolvesEveryLevelWithinItsGrade) {
     std::map<int, std::string> reasonOf;  // technique: a reason it gave

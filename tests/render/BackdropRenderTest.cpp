@@ -11,7 +11,13 @@ namespace {
 uint32_t fakeNow = 100000;
 uint32_t fakeClock() { return fakeNow; }
 
-using BackdropRender = render::GLContextTest;
+class BackdropRender : public render::GLContextTest {
+protected:
+    void TearDown() override {  // the real clocks back however the test ends
+        platform::overrideClocks(nullptr, nullptr);
+        render::GLContextTest::TearDown();
+    }
+};
 
 // Frames of 10 ms, the last one drawn.
 void run(Backdrop& backdrop, uint32_t milliseconds) {
@@ -52,7 +58,6 @@ TEST_F(BackdropRender, QuadFillsTheAreaUprightInItsTint) {
     EXPECT_TRUE(render::shows(0.02f, 0.6f, 255, 128, 0));
     EXPECT_TRUE(render::shows(0.98f, 0.15f, 128, 64, 0));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    platform::overrideClocks(nullptr, nullptr);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ protected:
     }
 
     static std::unique_ptr<CTallix> board(const std::vector<std::string>& rows, float zoom = 4.0f) {
-        return render::centredBoard(levelFile(rows), zoom);
+        return readBoard(levelFile(rows), zoom, 0.375f);
     }
 
     std::unique_ptr<CVisualStyle> style;

@@ -94,6 +94,13 @@ Pixel readPixel(int x, int y) {
     return Pixel{rgba[0], rgba[1], rgba[2]};
 }
 
+Frame readFrame() {
+    Frame frame(size_t(frameWidth) * frameHeight * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
+}
+
 int pixelColumn(float viewX) { return int(viewX * frameWidth); }
 int pixelRow(float viewY) { return int(viewY / 0.75f * frameHeight); }
 
@@ -133,15 +140,6 @@ void drawTexturedQuad(uint32_t texture, float left, float top, float width, floa
 
 void writeSolid(const std::filesystem::path& path, testsupport::Bgra colour) {
     testsupport::writeBgraDds(path, {testsupport::solidBgra(16, 16, colour)});
-}
-
-std::unique_ptr<CTallix> centredBoard(const std::vector<uint8_t>& file, float zoom, float centreY) {
-    auto board = std::make_unique<CTallix>();
-    EXPECT_TRUE(board->readLevel(file.data(), file.size()));
-    board->zoom = zoom;
-    board->centreX = 0.5f;
-    board->centreY = centreY;
-    return board;
 }
 
 }  // namespace render

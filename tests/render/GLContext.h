@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,10 @@ protected:
 
 struct Pixel { int r = 0, g = 0, b = 0; };
 
+// The whole frame read back: RGBA rows from the bottom.
+using Frame = std::vector<uint8_t>;
+Frame readFrame();
+
 // Frame pixel (x, y), y counted upwards from the bottom row as GL does.
 Pixel readPixel(int x, int y);
 int pixelColumn(float viewX);  // the column whose pixels cover view x
@@ -54,7 +59,5 @@ void drawTexturedQuad(uint32_t texture, float left, float top, float width, floa
 
 // A 16 x 16 image of one colour.
 void writeSolid(const std::filesystem::path& path, testsupport::Bgra colour);
-// A board read from a grid description (tests/support/Boards.h), centred across the frame.
-std::unique_ptr<CTallix> centredBoard(const std::vector<uint8_t>& file, float zoom, float centreY = 0.375f);
 
 }  // namespace render

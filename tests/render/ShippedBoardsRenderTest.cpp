@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "GLContext.h"
-#include "app/IniFile.h"
 #include "app/Shell.h"
+#include "game/StyleCatalogue.h"
 #include "gfx/TextureBinding.h"
 #include "gfx/VisualStyle.h"
 #include "platform/OpenGL.h"
@@ -17,20 +17,17 @@
 
 namespace fs = std::filesystem;
 using namespace testsupport;
+using render::Frame;
 using render::frameHeight;
 using render::frameWidth;
 
 namespace {
 
-using Frame = std::vector<uint8_t>;  // RGBA rows from the bottom
-
 Frame draw(CTallix& board, const CVisualStyle& style) {
     glClear(GL_COLOR_BUFFER_BIT);
     forgetTextureBinding();
     board.drawBoard(&style);
-    Frame frame(size_t(frameWidth) * frameHeight * 4);
-    glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
-    return frame;
+    return render::readFrame();
 }
 
 const uint8_t* pixelAt(const Frame& frame, int x, int y) { return &frame[(size_t(y) * frameWidth + size_t(x)) * 4]; }
@@ -82,9 +79,7 @@ protected:
         render::GLContextTest::SetUp();
         if (HasFatalFailure()) return;
         useBuiltGameFolder();
-        IniFile catalogue(baseDirectory + L"Data\\Styles\\VisualStyles.ini");
-        for (int i = 0; i < catalogue.readInt(L"Styles", L"Count", 0); ++i)
-            styleNames.push_back(catalogue.readString(L"Styles", std::to_wstring(i)));
+        styleNames = readStyleCatalogue(baseDirectory + styleCatalogueName);
         ASSERT_GE(styleNames.size(), 3u);
     }
 
@@ -106,13 +101,13 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);  // magenta: nothing in the shipped art
     for (const std::wstring& name : styleNames) {
         CVisualStyle style(name, cache);
-        auto reference = render::centredBoard(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}), 1.0f, 0.37f);
+        auto reference = readBoard(levelFile({"u 0\\17 0\\17", "16\\0 p f5", "16\\0 p p"}));
         Frame referenceFrame = draw(*reference, style);
         Mean expected[4];  // by kind: a clue, a playable, an unused and a fixed cell of the reference
         for (auto [kind, column, row] : {std::tuple{kindClue, 1, 0}, {kindPlayable, 1, 1}, {kindUnused, 0, 0}, {kindFixed, 2, 1}})
             expected[kind] = cornerMean(referenceFrame, *reference, column, row);
         for (const fs::path& level : levels) {
-            auto board = render::centredBoard(readBytes(level), 1.0f, 0.37f);
+            auto board = readBoard(readBytes(level));
             ASSERT_TRUE(cellLeftPixel(*board, 0) >= 0 && cellLeftPixel(*board, board->width) <= frameWidth &&
                         cellTopPixel(*board, 0) < frameHeight && cellTopPixel(*board, board->height) >= 0)
                 << level << " does not fit the frame at its starting view";
@@ -136,7 +131,7 @@ TEST_F(ShippedBoardsRender, EveryCellOfEveryLevelShowsItsKindsImage) {
 TEST_F(ShippedBoardsRender, NumbersLandInsideTheirCells) {
     auto small = [](bool clueSums, bool digits) {
         std::string down = clueSums ? "0\\17" : "0\\0", across = clueSums ? "16\\0" : "0\\0";
-        auto board = render::centredBoard(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f);
+        auto board = readBoard(levelFile({"u " + down + " " + down, across + " p p", across + " p p"}), 4.0f, 0.375f);
         if (digits) {
             enter(playable(*board, 1, 1), 8);
             enter(playable(*board, 2, 1), 9);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -69,6 +70,16 @@ inline Bytes levelFile(const std::vector<std::string>& rows) {
     for (std::string token; first >> token;) ++width;
     Bytes size = {static_cast<uint8_t>(width), static_cast<uint8_t>(rows.size())};
     return levelHeader() + size + cellRecords(rows) + levelTrailer();
+}
+
+// A board read from a level file in memory (no files), laid out at `zoom` around (0.5, centreY).
+inline std::unique_ptr<CTallix> readBoard(const Bytes& file, float zoom = 1.0f, float centreY = 0.37f) {
+    auto board = std::make_unique<CTallix>();
+    if (!board->readLevel(file.data(), file.size())) throw std::runtime_error("an unreadable level file");
+    board->zoom = zoom;
+    board->centreX = 0.5f;
+    board->centreY = centreY;
+    return board;
 }
 
 // A 3 x 3 board with four playable cells: two across runs (sums 4 and 6) and two down runs (sums

@@ -28,15 +28,8 @@ inline std::unique_ptr<CTallix> loadBoard(const std::string& name, const Bytes& 
     return board;
 }
 
-// A board read from memory (no files), laid out at zoom 1 around (0.5, centreY).
 inline std::unique_ptr<CTallix> laidOutBoard(const std::vector<std::string>& rows, float centreY = 0.37f) {
-    auto board = std::make_unique<CTallix>();
-    Bytes file = levelFile(rows);
-    board->readLevel(file.data(), file.size());
-    board->zoom = 1.0f;
-    board->centreX = 0.5f;
-    board->centreY = centreY;
-    return board;
+    return readBoard(levelFile(rows), 1.0f, centreY);
 }
 
 // Key presses named as xdotool names them, separated by blanks: "Right 7 shift+7 ctrl+shift+z".

@@ -27,6 +27,9 @@ void writeText(const fs::path& path, const std::string& text);
 void writeBytes(const fs::path& path, const Bytes& bytes);
 std::string readText(const fs::path& path);
 Bytes readBytes(const fs::path& path);
+inline uint32_t le32(const Bytes& bytes, size_t at) {  // the little-endian number at `at`
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
+}
 
 // The built game folder ($TALLIX_GAME_DIR); fails the test (never skips) when it is not there.
 fs::path builtGameFolder();

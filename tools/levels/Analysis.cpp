@@ -40,13 +40,6 @@ Analysis analyseLevel(const CLevelGrid& grid) {
     return analysis;
 }
 
-std::vector<int> digitsOf(const SolverModel& model, const Domains& domains) {
-    std::vector<int> digits(model.varOf.size(), 0);
-    for (int var = 0; var < int(domains.size()); ++var)
-        if (isSingle(domains[var])) digits[model.cellOf[var]] = lowestDigit(domains[var]);
-    return digits;
-}
-
 namespace {
 
 std::string cellText(const GridCell& cell, int digit) {

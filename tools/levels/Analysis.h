@@ -30,7 +30,4 @@ Analysis analyseLevel(const CLevelGrid& grid);
 // every playable and fixed cell taken from `digits` (one per grid cell; 0 shows as a dot).
 std::string formatGrid(const CLevelGrid& grid, const std::vector<int>& digits);
 
-// One digit per grid cell from a solver's decided candidates.
-std::vector<int> digitsOf(const SolverModel& model, const Domains& domains);
-
 }  // namespace levels

@@ -87,7 +87,6 @@ TEST_F(CApplicationTest, DefaultsWithoutSettingsFileAndWriteBackOfTwoKeys) {
     EXPECT_EQ(null::swapCount(), 0u);
     EXPECT_EQ(created(), "800x600 32/24 bits 70 Hz windowed");
     EXPECT_EQ(null::swapInterval(), 0);
-    EXPECT_EQ(null::windowTitle(), L"Tallix Free v1.0");
     EXPECT_EQ(null::windowClassName(), L"PelomiCN");
     EXPECT_EQ(baseDirectory, testsupport::wide(folder) + L"\\");
     EXPECT_EQ(settingsText(), "[System]\r\nWaitForVSynch=0\r\nShowFPS=1\r\n");

@@ -13,6 +13,7 @@
 
 #include "app/IniFile.h"
 #include "app/Shell.h"
+#include "game/StyleCatalogue.h"
 #include "gfx/DdsImage.h"
 #include "gfx/MainFontWidths.h"
 #include "platform/Platform.h"
@@ -203,13 +204,7 @@ struct Rgb {
     double r = 0, g = 0, b = 0;
 };
 
-std::vector<std::wstring> listedStyles() {
-    IniFile catalogue = ini(data("Styles/VisualStyles.ini"));
-    std::vector<std::wstring> names;
-    for (int i = 0; i < catalogue.readInt(L"Styles", L"Count", 0); ++i)
-        names.push_back(catalogue.readString(L"Styles", std::to_wstring(i)));
-    return names;
-}
+std::vector<std::wstring> listedStyles() { return readStyleCatalogue(testsupport::wide(data("Styles/VisualStyles.ini"))); }
 
 fs::path styleFile(const std::wstring& style, const std::wstring& file) {
     return data("Styles/" + platform::toUtf8(style) + "/" + platform::toUtf8(file));
@@ -235,7 +230,7 @@ TEST_F(StyleData, EveryListedStyleIsCompleteAndItsFontsMatchTheirTextures) {
     EXPECT_GE(styles.size(), 3u);
     for (const std::wstring& name : styles) {
         SCOPED_TRACE(platform::toUtf8(name));
-        ASSERT_TRUE(!name.empty() && fs::is_regular_file(styleFile(name, L"Style.ini")));
+        ASSERT_TRUE(fs::is_regular_file(styleFile(name, L"Style.ini")));
         IniFile style = ini(styleFile(name, L"Style.ini"));
         for (const wchar_t* key : {L"CellActiveMap", L"CellHandleMap", L"CellUnusedMap"}) {
             std::wstring file = style.readString(L"Cells", key);

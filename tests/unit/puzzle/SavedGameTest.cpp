@@ -48,7 +48,6 @@ TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
     EXPECT_TRUE(board->saveGame());
     EXPECT_TRUE(board->savedGameExists);
     Bytes expected = savedHeader(3, 3, 123456) + record(2) + record(2) + record(0, {1, 0, 0, 0, 0, 0, 0, 0, 1}) + record(0);
-    ASSERT_EQ(expected.size(), 70u);
     EXPECT_EQ(readBytes(savedFile()), expected);
 
     auto resumed = square();

@@ -10,14 +10,7 @@
 #include "tests/support/TestFiles.h"
 
 using namespace assetgen;
-
-namespace {
-
-uint32_t read32(const std::vector<uint8_t>& bytes, size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
-}
-
-}  // namespace
+using testsupport::le32;
 
 TEST(DdsFile, ReadsBackTopRowFirstWithEveryMipmapLevel) {
     Image image(8, 4);
@@ -57,8 +50,8 @@ TEST(DdsFile, HeaderDescribesUncompressedBgraAndTheChain) {
         {108, 0x401008, 0x1000},        // (complex,) texture (, mipmap)
     };
     for (const auto& field : fields) {
-        EXPECT_EQ(read32(chain, field[0]), field[1]) << "offset " << field[0];
-        EXPECT_EQ(read32(single, field[0]), field[2]) << "offset " << field[0];
+        EXPECT_EQ(le32(chain, field[0]), field[1]) << "offset " << field[0];
+        EXPECT_EQ(le32(single, field[0]), field[2]) << "offset " << field[0];
     }
     EXPECT_EQ(single.size(), 128u + 16 * 16 * 4);
 }

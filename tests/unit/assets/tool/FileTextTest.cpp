@@ -5,6 +5,7 @@
 
 #include "BmpFile.h"
 #include "IniText.h"
+#include "tests/support/TestFiles.h"
 
 using namespace assetgen;
 
@@ -29,10 +30,9 @@ TEST(BmpFile, ThirtyTwoBitsWithAnAlphaMaskAndRowsBottomUp) {
     image.at(1, 1) = {0, 0, 0.5f, 0.5f};  // bottom-right half-transparent blue
     std::vector<uint8_t> bmp = encodeBmp(image);
     ASSERT_EQ(bmp.size(), 14u + 108u + 16u);
-    auto read32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
     EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
     for (auto [at, value] : {std::pair{2, 138u}, {10, 122u}, {14, 108u}, {18, 2u}, {22, 2u}, {30, 3u}, {66, 0xFF000000u}})
-        EXPECT_EQ(read32(at), value) << "offset " << at;  // size, pixels, header, width, height, BI_BITFIELDS, alpha
+        EXPECT_EQ(testsupport::le32(bmp, at), value) << "offset " << at;  // size, pixels, header, width, height, BI_BITFIELDS, alpha
     EXPECT_EQ(bmp[28], 32);
     const uint8_t* bottomRow = &bmp[122];
     const uint8_t* topRow = &bmp[122 + 8];

@@ -94,7 +94,7 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
 // Out-of-range settings fall back to the first style and view, and are written back so. With no
 // style at all every screen still draws (the boards untextured).
 TEST_F(CGameLifecycleTest, OutOfRangeSettingsFallBackToTheFirstEntryOrNone) {
-    writeText(settings(), "[GameSettings]\nVisualStyle=7\nViewStyle=-1\n");
+    writeText(settings(), "[GameSettings]\nVisualStyle=2\nViewStyle=-1\n");
     start(0, "Count=2\n0=Classic\n1=Night\n").draw();
     EXPECT_EQ(game->visualStyle, 0);
     EXPECT_EQ(game->panel->viewIndex, 0);

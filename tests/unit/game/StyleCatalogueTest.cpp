@@ -1,7 +1,6 @@
-// The style catalogue file, and the range rules of the remembered game settings.
+// The style catalogue file.
 #include "game/StyleCatalogue.h"
 
-#include "game/GameSettings.h"
 #include "tests/support/PlayFixtures.h"
 
 using namespace playtest;
@@ -25,11 +24,6 @@ TEST_F(StyleCatalogueTest, CountLimitsTheKeysRead) {
         writeStyles(entries);
         EXPECT_EQ(read(), names) << entries;
     }
-}
-
-TEST(GameSettingsRangeTest, UnusableIndicesBecomeZero) {
-    for (auto [index, count, usable] : {std::tuple{2, 3u, 2}, {3, 3u, 0}, {-1, 3u, 0}, {0, 0u, 0}})
-        EXPECT_EQ(usableIndex(index, count), usable) << index << " of " << count;
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ enum class EventType {
     Minimised, Restored,     // the window was iconified, or came back from it
 };
 // Keys with a meaning of their own; Character keys carry their character. A key pressed with Alt
-// is the system's (Other).
+// is the system's (Other). Modifier keys alone (Shift, Ctrl, Alt, the logo keys, Caps Lock, Num
+// Lock) give no event.
 enum class Key { Escape, F1, F2, Up, Down, Left, Right, Home, End, Delete, Backspace, Enter, Character, Other };
 struct Event {
     EventType type = EventType::Paint;

@@ -5,14 +5,15 @@
 # (the mingw-w64 cross build): a zip with tallix.exe, the Data folder and a short read-me.
 set(CPACK_PACKAGE_NAME tallix-free)
 set(CPACK_PACKAGE_VENDOR "The Tallix Free team")
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Tallix Free team <feedback@tallixfree.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Cross-sum number puzzles against the clock")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tallixfree.com/")
 set(APP_ID com.tallixfree.TallixFree)
 set(FONT_LICENCE /usr/share/doc/fonts-dejavu-core/copyright)
-# What a player of the build folder left in its Data (saved games, made levels, best times) stays.
-set(PLAYER_FILES PATTERN "*.gsv" EXCLUDE PATTERN "~*" EXCLUDE PATTERN "Recs.ini" EXCLUDE)
+# What a player of the build folder left in its Data (saved games, made levels, best times, hidden
+# temporary files of an interrupted write) stays.
+set(PLAYER_FILES PATTERN "*.gsv" EXCLUDE PATTERN "~*" EXCLUDE PATTERN "Recs.ini" EXCLUDE PATTERN ".*" EXCLUDE)
 
 if(WIN32)
   # The host build's game folder, given as -DTALLIX_DATA_DIR=.../build/game/Data.

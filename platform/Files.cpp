@@ -47,7 +47,9 @@ std::wstring folderPart(const std::wstring& path) {
     return split == std::wstring::npos ? L"" : path.substr(0, split);
 }
 
-bool hasData(const std::wstring& folder) { return !folder.empty() && os::isFolder(folder + L"\\Data"); }
+// A game folder holds the art only the game ships: a "Data" folder alone (a project's, the home
+// folder's) is not one.
+bool isGameFolder(const std::wstring& folder) { return !folder.empty() && os::isFile(folder + L"\\Data\\MainFont.dds"); }
 
 }  // namespace
 
@@ -63,22 +65,13 @@ std::wstring writingPath(const std::wstring& path) {
     return twin;
 }
 
-bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
-    std::wstring twin;
-    if (userTwin(path, twin) && os::isFile(twin)) return os::readFile(twin, bytes);
-    return os::readFile(path, bytes);
-}
+bool readWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) { return os::readFile(readingPath(path), bytes); }
 
 bool writeFileAtomically(const std::wstring& path, const void* data, size_t size) {
-    std::wstring twin;
-    if (!userTwin(path, twin)) return os::writeFile(path, data, size);
-    return os::makeFolders(folderPart(twin)) && os::writeFile(twin, data, size);
+    return os::writeFile(writingPath(path), data, size);
 }
 
-bool fileExists(const std::wstring& path) {
-    std::wstring twin;
-    return (userTwin(path, twin) && os::isFile(twin)) || os::isFile(path);
-}
+bool fileExists(const std::wstring& path) { return os::isFile(readingPath(path)); }
 
 bool deleteFile(const std::wstring& path) {
     std::wstring twin;
@@ -101,16 +94,12 @@ void useUserFolder(const std::wstring& gameFolder, const std::wstring& userFolde
     overlay() = {gameFolder, userFolder};
 }
 
-std::wstring userFolder() { return overlay().userFolder; }
-
-// The working directory when it holds the Data folder (./run, the tests, an unzipped folder);
-// else the executable's folder, or the share folder of an installed prefix beside its bin.
+// The working directory when it is a game folder (./run, the tests, an unzipped folder); else the
+// executable's folder, or the share folder of an installed prefix beside its bin.
 bool enterGameFolder() {
     std::wstring here = currentDirectory(), exe = os::executableFolder();
-    std::wstring game = hasData(here) ? here
-                        : hasData(exe) ? exe
-                        : hasData(folderPart(exe) + L"\\share\\tallix-free") ? folderPart(exe) + L"\\share\\tallix-free"
-                                                                              : L"";
+    std::wstring shared = exe.empty() ? L"" : folderPart(exe) + L"\\share\\tallix-free";
+    std::wstring game = isGameFolder(here) ? here : isGameFolder(exe) ? exe : isGameFolder(shared) ? shared : L"";
     if (game.empty()) return false;
     if (game != here && !os::changeDirectory(game)) return false;
     game = currentDirectory();

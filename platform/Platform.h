@@ -61,7 +61,8 @@ enum class EventType {
     Minimised, Restored,     // the window was iconified, or came back from it
 };
 // Keys with a meaning of their own; Character keys carry their character. A key pressed with Alt
-// is the system's (Other).
+// is the system's (Other). Modifier keys alone (Shift, Ctrl, Alt, the logo keys, Caps Lock, Num
+// Lock) give no event.
 enum class Key { Escape, F1, F2, Up, Down, Left, Right, Home, End, Delete, Backspace, Enter, Character, Other };
 struct Event {
     EventType type = EventType::Paint;
@@ -110,14 +111,14 @@ bool deleteFile(const std::wstring& path);
 std::vector<std::wstring> listFolder(const std::wstring& pattern);  // "Data\Levels\*.grd": names only
 std::string hostPath(const std::wstring& path);  // the host file name a path resolves to
 
-// Start-up: makes the game folder the working directory: the current one when it holds "Data",
-// else the executable's folder, else the "share/tallix-free" folder of the prefix the executable
-// is installed in. When the player cannot write there, the player's files go to the per-user
-// folder ($XDG_DATA_HOME/tallix-free, by default ~/.local/share/tallix-free; %APPDATA%\Tallix
-// Free): reads look there first, writes and deletions go there, listings merge both. False (and
-// nothing changed) when no game folder is found.
+// Start-up: makes the game folder the working directory: the current one when it holds the game's
+// art ("Data\MainFont.dds"; a "Data" folder alone is not enough), else the executable's folder,
+// else the "share/tallix-free" folder of the prefix the executable is installed in. When the
+// player cannot write there, the player's files go to the per-user folder ($XDG_DATA_HOME/
+// tallix-free, by default ~/.local/share/tallix-free; %APPDATA%\Tallix Free): reads look there
+// first, writes and deletions go there, listings merge both. False (and nothing changed) when no
+// game folder is found.
 bool enterGameFolder();
-std::wstring userFolder();  // the per-user folder in use; empty while the game folder is written
 // Puts the per-user folder in front of `gameFolder` (tests); an empty userFolder turns it off.
 void useUserFolder(const std::wstring& gameFolder, const std::wstring& userFolder);
 

@@ -57,11 +57,9 @@ stop_wine_processes() {
   done
 }
 
-# $dir: a fresh copy of the game unpacked from the zip, removed at the end.
-WORKDIRS=()
+# $dir: a fresh copy of the game unpacked from the zip, inside $WORK (removed with it).
 windows_workdir() {
-  dir=$(mktemp -d /tmp/tallix-win-game.XXXXXX)
-  WORKDIRS+=("$dir")
+  dir=$(mktemp -d "$WORK/game.XXXXXX")
   cp -r "$TALLIX_WIN_GAME"/. "$dir/"
   [ -f "$dir/tallix.exe" ] && [ -f "$dir/ReadMe.txt" ] && [ -d "$dir/Data/Levels" ] || fail "the zip lacks the game, its read-me or its Data"
 }
@@ -108,14 +106,14 @@ run_tests() {
 smoke_play() {
   local level saved
   windows_workdir
-  level=$(cd "$dir/Data/Levels" && find . -maxdepth 1 -iname '*.grd' | sed 's|^\./||' | LC_ALL=C sort | head -n 1)
+  level=$(level_file 1)
   [ -n "$level" ] || fail "no levels in $TALLIX_GAME_DIR/Data/Levels"
   launch && sleep 1
   game_shown main-menu
   click_play && sleep 0.7
   game_shown level-page
   open_slot 0 && sleep 0.7
-  xdotool mousemove --window "$wid" 10 10 sleep 0.1 key Home sleep 0.4 key 7 sleep 0.5
+  limit 20 xdotool mousemove --window "$wid" 10 10 sleep 0.1 key Home sleep 0.4 key 7 sleep 0.5
   game_shown board-with-digit
   press_key "$wid" Escape
   ended_by "Esc while playing"
@@ -142,7 +140,7 @@ smoke_full_screen_and_close() {
 }
 
 inside_xvfb() {
-  trap 'stop_wine_processes; rm -rf "${WORKDIRS[@]}"' EXIT  # before Xvfb goes away
+  trap stop_wine_processes EXIT  # before Xvfb goes away
   mkdir -p "$ARTIFACTS"
   limit 150 wineboot -i >"$ARTIFACTS/wineboot.log" 2>&1 || fail "wineboot did not finish"
   run_tests
@@ -159,7 +157,7 @@ cross_build
 note "cross build took $SECONDS s"
 # A fresh prefix for every run, made here and cleaned up however the run inside Xvfb ends.
 WORK=$(mktemp -d /tmp/tallix-win.XXXXXX)
-export WINEPREFIX=$WORK/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WORK WINEPREFIX=$WORK/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'stop_wine_processes; rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/zip"
 (cd "$WORK/zip" && cmake -E tar xf "$(echo "$WIN_BUILD"/tallix-free-*-windows.zip)") || fail "cannot unpack the zip"

@@ -85,10 +85,16 @@ char keypadDigit(SDL_Keycode sym) {
     }
 }
 
-// With Alt held a key is a system key: the window sees it as none of its own. Printable keys carry
-// their unshifted character (letters in lower case), with Shift and Ctrl as modifiers.
+bool isModifier(SDL_Keycode sym) {
+    return (sym >= SDLK_LCTRL && sym <= SDLK_RGUI) || sym == SDLK_CAPSLOCK || sym == SDLK_NUMLOCKCLEAR || sym == SDLK_MODE;
+}
+
+// A modifier key alone is no press (Shift held to type must not count as a key). With Alt held a
+// key is a system key: the window sees it as none of its own. Printable keys carry their unshifted
+// character (letters in lower case), with Shift and Ctrl as modifiers.
 bool keyPressed(const SDL_KeyboardEvent& press, Event& out) {
     const SDL_Keysym& keysym = press.keysym;
+    if (isModifier(keysym.sym)) return false;
     out.type = EventType::KeyPressed;
     out.repeat = press.repeat != 0;
     if (keysym.mod & KMOD_ALT) return true;

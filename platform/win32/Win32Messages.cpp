@@ -65,8 +65,17 @@ char printable(WPARAM virtualKey) {
     return character > 32 && character < 127 ? static_cast<char>(character) : 0;
 }
 
-// Alt turns keys into system keys (WM_SYSKEYDOWN), which never arrive here.
+bool isModifier(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_CAPITAL: case VK_NUMLOCK: case VK_LWIN: case VK_RWIN: return true;
+    default: return false;
+    }
+}
+
+// A modifier key alone is no press (Shift held to type must not count as a key): the system has
+// it. Alt turns keys into system keys (WM_SYSKEYDOWN), which never arrive here.
 bool keyPressed(WPARAM virtualKey, LPARAM lParam, Event& out) {
+    if (isModifier(virtualKey)) return false;
     out.type = EventType::KeyPressed;
     out.repeat = (static_cast<DWORD_PTR>(lParam) >> 30) & 1;
     out.shift = GetKeyState(VK_SHIFT) < 0;

@@ -40,8 +40,10 @@ TEST(Win32Messages, TranslationGivesTheGameItsEvents) {
         {WM_PAINT, 0, 0, "paint"},
         {WM_CLOSE, 0, 0, "close"},
         {WM_DESTROY, 0, 0, "destroyed"},
-        // Double clicks and system keys are not the game's.
+        // Double clicks, system keys and modifier keys alone are not the game's.
         {WM_LBUTTONDBLCLK, 0, at(5, 5), "-"},
+        {WM_KEYDOWN, VK_SHIFT, 0, "-"},
+        {WM_KEYDOWN, VK_CAPITAL, 0, "-"},
         {WM_SYSKEYDOWN, VK_F4, 0, "-"},
         {WM_CHAR, 'a', 0, "-"},
         {WM_KEYUP, VK_ESCAPE, 0, "-"},

@@ -85,7 +85,7 @@ TEST(SdlEvents, TranslationGivesTheGameItsEvents) {
         {wheel(1, SDL_MOUSEWHEEL_FLIPPED), "wheel -120"},
         {wheel(0, SDL_MOUSEWHEEL_NORMAL, 1), "-"},  // sideways
         // Key presses, repeats included, with their characters and modifiers; keypad digits
-        // whatever Num Lock says; Alt makes a system key.
+        // whatever Num Lock says; Alt makes a system key; modifier keys alone are no presses.
         {key(SDLK_ESCAPE), "key Escape"},
         {key(SDLK_F1, KMOD_NONE, 1), "key F1 repeat"},
         {key(SDLK_F2, KMOD_NUM), "key F2"},
@@ -97,7 +97,10 @@ TEST(SdlEvents, TranslationGivesTheGameItsEvents) {
         {key(SDLK_KP_3, KMOD_RSHIFT), "key 3 shift keypad"},
         {key(SDLK_z, KMOD_LCTRL), "key z ctrl"},
         {key(SDLK_ESCAPE, KMOD_LALT), "key Other"},
-        {key(SDLK_CAPSLOCK), "key Other"},
+        {key(SDLK_F5), "key Other"},
+        {key(SDLK_CAPSLOCK), "-"},
+        {key(SDLK_LSHIFT, KMOD_LSHIFT), "-"},
+        {key(SDLK_RALT, KMOD_RALT), "-"},
         {key(SDLK_ESCAPE, KMOD_NONE, 0, SDL_KEYUP), "-"},
         {window(SDL_WINDOWEVENT_EXPOSED), "paint"},
         {window(SDL_WINDOWEVENT_CLOSE), "close"},

@@ -1,7 +1,9 @@
 // The per-user folder of an installed game: reads fall back to the game folder, writes and
 // deletions go to the user folder, an INI file starts from the game folder's copy, listings merge,
-// and a damaged copy in the user folder is never overwritten by an INI write.
+// and a damaged copy in the user folder is never overwritten by an INI write. Which folder the game
+// takes as its own.
 #include <algorithm>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -63,4 +65,22 @@ TEST_F(UserFolder, AnUnreadableUserCopyIsNeverOverwritten) {
     EXPECT_FALSE(platform::writeProfileString(inGame(L"Settings.ini"), L"System", L"ShowFPS", L"1"));
     EXPECT_EQ(fs::file_size(copy), 65u << 20);
     EXPECT_EQ(platform::profileInt(inGame(L"Settings.ini"), L"System", L"ShowFPS", 7), 7);
+}
+
+// The working directory is the game folder only when it holds the game's own art: a "Data" folder
+// alone (a project's, the home folder's) is not one. Elsewhere the executable's folder may be
+// taken instead (under Wine it is a game folder), but never the working directory.
+TEST(GameFolder, TheWorkingDirectoryCountsOnlyWithTheGamesArt) {
+    const std::pair<const char*, bool> rows[] = {{"Data/MainFont.dds", true}, {"data/MAINFONT.DDS", true}, {"Data", false}};
+    const fs::path saved = fs::current_path();
+    for (const auto& [holds, taken] : rows) {
+        fs::path here = freshFolder();
+        if (fs::path(holds).has_extension()) writeText(here / holds, "art");
+        else fs::create_directories(here / holds);
+        fs::current_path(here);
+        bool entered = platform::enterGameFolder();
+        EXPECT_EQ(entered && fs::equivalent(fs::current_path(), here), taken) << holds;
+        fs::current_path(saved);
+        platform::useUserFolder(L"", L"");
+    }
 }

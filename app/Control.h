@@ -1,7 +1,9 @@
 // The screen element every drawable, clickable thing of the game derives from.
 #pragma once
 
-#include "platform/Platform.h"
+namespace platform {
+struct Event;
+}
 
 // No data of its own; every operation has a harmless default so a derived class overrides only what
 // it needs. Coordinates are view units: x from 0 (left) to 1 (right), y from 0 (bottom) to 0.75

@@ -4,6 +4,7 @@
 #include "game/Game.h"
 
 #include "app/Animator.h"
+#include "platform/Platform.h"
 #include "puzzle/PopUp.h"
 #include "puzzle/Puzzle.h"
 #include "puzzle/Tallix.h"

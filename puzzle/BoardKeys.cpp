@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "platform/Platform.h"
 #include "puzzle/PopUp.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "gfx/MainFont.h"
 #include "platform/OpenGL.h"
+#include "platform/Platform.h"
 
 namespace {
 

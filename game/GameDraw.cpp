@@ -77,7 +77,8 @@ PixelBox pixelsOf(float left, float bottom, float right, float top) {
 
 // The backdrop, with the cards of the level page or the cells layer of the board in play, each
 // with what it is drawn with. The layer covers the backdrop's area: outside it the bands cover
-// everything. none: this frame draws it all directly.
+// everything. none: this frame draws it all directly. The boards on the page were fitted to their
+// cards when placed there.
 CGame::StillPart CGame::prepareStillLayer() {
     const CVisualStyle* style = currentStyle();
     CTallix* board = openBoard();
@@ -99,9 +100,7 @@ CGame::StillPart CGame::prepareStillLayer() {
         layerKey_.add(mainFont.get());
         for (const auto& slot : pageSlots) {
             layerKey_.add(slot.get());
-            if (!slot) continue;
-            slot->fitToCard();  // as drawing the card would, for a frame that does not draw it
-            slot->describeCard(layerKey_);
+            if (slot) slot->describeCard(layerKey_);
         }
     }
     PixelBox area = pixelsOf(backdrop->left, backdrop->bottom, backdrop->right, backdrop->top);

@@ -98,10 +98,13 @@ void CGame::rebuildPage(bool keep) {
     ui->refreshPagingButtons();
 }
 
+// Every board reaches its card through here (after loading, and back from play), so hit-testing
+// sees the card's zoom from the first frame; a board without cells keeps pageZoom.
 void CGame::placeOnPage(CTallix& board, size_t slot) const {
     board.zoom = pageZoom;
     board.centreX = columnCentres[slot % 3];
     board.centreY = rowCentres[slot / 3];
+    board.fitToCard();
 }
 
 // The pop-ups are shared by every board: one left open on an earlier board still points at that

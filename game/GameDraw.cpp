@@ -3,7 +3,6 @@
 // run here, once per frame.
 #include "game/Game.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "game/Backdrop.h"
@@ -64,21 +63,21 @@ void CGame::draw() {
 
 namespace {
 
-// Window pixels of a rectangle in view units, rounded outwards, in the current viewport.
-PixelBox pixelsOf(float left, float bottom, float right, float top) {
-    GLint viewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    float width = float(viewport[2]), height = float(viewport[3]) / 0.75f;
-    return {viewport[0] + int(std::floor(left * width)), viewport[1] + int(std::floor(bottom * height)),
-            viewport[0] + int(std::ceil(right * width)), viewport[1] + int(std::ceil(top * height))};
+// Window pixels of a rectangle in view units, rounded outwards, in `viewport`.
+PixelBox pixelsOf(const PixelBox& viewport, float left, float bottom, float right, float top) {
+    float width = float(viewport.x1 - viewport.x0), height = float(viewport.y1 - viewport.y0) / 0.75f;
+    return {viewport.x0 + int(std::floor(left * width)), viewport.y0 + int(std::floor(bottom * height)),
+            viewport.x0 + int(std::ceil(right * width)), viewport.y0 + int(std::ceil(top * height))};
 }
 
 }  // namespace
 
 // The backdrop, with the cards of the level page or the cells layer of the board in play, each
 // with what it is drawn with. The layer covers the backdrop's area: outside it the bands cover
-// everything. none: this frame draws it all directly.
+// everything. none: this frame draws it all directly. The boards on the page were fitted to their
+// cards when placed there.
 CGame::StillPart CGame::prepareStillLayer() {
+    if (stillLayer->refuses()) return StillPart::none;
     const CVisualStyle* style = currentStyle();
     CTallix* board = openBoard();
     StillPart part = StillPart::backdrop;
@@ -99,17 +98,18 @@ CGame::StillPart CGame::prepareStillLayer() {
         layerKey_.add(mainFont.get());
         for (const auto& slot : pageSlots) {
             layerKey_.add(slot.get());
-            if (!slot) continue;
-            slot->fitToCard();  // as drawing the card would, for a frame that does not draw it
-            slot->describeCard(layerKey_);
+            if (slot) slot->describeCard(layerKey_);
         }
     }
-    PixelBox area = pixelsOf(backdrop->left, backdrop->bottom, backdrop->right, backdrop->top);
-    bool layered = stillLayer->prepare(layerKey_, area, [&] {
+    PixelBox viewport = currentViewport();
+    PixelBox area = pixelsOf(viewport, backdrop->left, backdrop->bottom, backdrop->right, backdrop->top);
+    // Small enough a capture for std::function to hold without allocating each frame.
+    bool layered = stillLayer->prepare(layerKey_, area, viewport, [this, part] {
+        const CVisualStyle* drawnStyle = currentStyle();
         backdrop->drawQuad();
-        if (part == StillPart::cells) board->drawCellsLayer(*style);
+        if (part == StillPart::cells) openBoard()->drawCellsLayer(*drawnStyle);
         for (const auto& slot : pageSlots)
-            if (slot && part == StillPart::cards) slot->drawPreview(style, *mainFont);
+            if (slot && part == StillPart::cards) slot->drawPreview(drawnStyle, *mainFont);
     });
     return layered ? part : StillPart::none;
 }

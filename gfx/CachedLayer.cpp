@@ -81,12 +81,6 @@ int powerOfTwoAtLeast(int side) {
     return power;
 }
 
-PixelBox currentViewport() {
-    GLint box[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, box);
-    return {box[0], box[1], box[0] + box[2], box[1] + box[3]};
-}
-
 PixelBox clipped(const PixelBox& area, const PixelBox& limit) {
     PixelBox box{std::max(area.x0, limit.x0), std::max(area.y0, limit.y0), std::min(area.x1, limit.x1),
                  std::min(area.y1, limit.y1)};
@@ -101,6 +95,12 @@ bool operator==(const PixelBox& a, const PixelBox& b) {
 bool empty(const PixelBox& box) { return box.x1 <= box.x0 || box.y1 <= box.y0; }
 
 }  // namespace
+
+PixelBox currentViewport() {
+    GLint box[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, box);
+    return {box[0], box[1], box[0] + box[2], box[1] + box[3]};
+}
 
 // ---- CCachedLayer -----------------------------------------------------------------------------
 
@@ -119,17 +119,10 @@ void CCachedLayer::release() {
     drawn_ = false;
 }
 
-void CCachedLayer::forget() {
-    release();
-    method_ = asked_;
-    lastKey_.clear();
-    shown_ = false;
-}
-
-// A texture the size of the viewport, rounded up to powers of two (OpenGL 1.1 takes no other). A
-// texture name that is no longer one (a context made anew) is made again.
+// A texture the size of the viewport, rounded up to powers of two (OpenGL 1.1 takes no other). The
+// shell makes one context for the whole run, so a texture once made stays valid.
 bool CCachedLayer::ready(const PixelBox& viewport) {
-    if (texture_ && glIsTexture(texture_) && viewport.x1 <= textureWidth_ && viewport.y1 <= textureHeight_) return true;
+    if (texture_ && viewport.x1 <= textureWidth_ && viewport.y1 <= textureHeight_) return true;
     release();
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
@@ -158,14 +151,18 @@ bool CCachedLayer::ready(const PixelBox& viewport) {
 
 // Direct while the shell's F1 (wireframe) or F2 (no textures) is on: the quad would show as lines
 // or untextured, and those modes only ever drew directly.
-bool CCachedLayer::prepare(const LayerKey& key, const PixelBox& area, const std::function<void()>& drawPicture) {
+bool CCachedLayer::refuses() {
     shown_ = false;
     if (method_ == Method::Automatic)
         method_ = lookUpFramebufferEntries() ? Method::Framebuffer : Method::CopyFromFrame;
     else if (method_ == Method::Framebuffer && !entries.complete() && !lookUpFramebufferEntries())
         method_ = Method::Direct;
-    if (method_ == Method::Direct || wireframe || !texturing) return false;
-    PixelBox viewport = currentViewport();
+    return method_ == Method::Direct || wireframe || !texturing;
+}
+
+bool CCachedLayer::prepare(const LayerKey& key, const PixelBox& area, const PixelBox& viewport,
+                           const std::function<void()>& drawPicture) {
+    if (refuses()) return false;
     if (!ready(viewport)) {  // an incomplete framebuffer object, or a viewport beyond any texture
         method_ = method_ == Method::Framebuffer && asked_ == Method::Automatic ? Method::CopyFromFrame
                                                                                : Method::Direct;
@@ -192,20 +189,17 @@ bool CCachedLayer::prepare(const LayerKey& key, const PixelBox& area, const std:
 // the frame itself, then copied.
 void CCachedLayer::drawInto(const PixelBox& area, const std::function<void()>& drawPicture) {
     if (empty(area)) return;
-    if (method_ == Method::Framebuffer) {
-        entries.bind(framebufferTarget, framebuffer_);
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawPicture();
-        glDisable(GL_SCISSOR_TEST);
+    const bool framebuffer = method_ == Method::Framebuffer;
+    if (framebuffer) entries.bind(framebufferTarget, framebuffer_);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
+    if (framebuffer) glClear(GL_COLOR_BUFFER_BIT);
+    drawPicture();
+    glDisable(GL_SCISSOR_TEST);
+    if (framebuffer) {
         entries.bind(framebufferTarget, 0);
         return;
     }
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
-    drawPicture();
-    glDisable(GL_SCISSOR_TEST);
     bindTexture(texture_);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, area.x0, area.y0, area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
 }
@@ -223,7 +217,6 @@ void CCachedLayer::draw() const {
     glEnable(GL_TEXTURE_2D);
     bindTexture(texture_);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    GLboolean blending = glIsEnabled(GL_BLEND);
     glDisable(GL_BLEND);
     const float s0 = float(area_.x0) / float(textureWidth_), s1 = float(area_.x1) / float(textureWidth_);
     const float t0 = float(area_.y0) / float(textureHeight_), t1 = float(area_.y1) / float(textureHeight_);
@@ -233,7 +226,7 @@ void CCachedLayer::draw() const {
     glTexCoord2f(s1, t1); glVertex2f(float(area_.x1), float(area_.y1));
     glTexCoord2f(s0, t1); glVertex2f(float(area_.x0), float(area_.y1));
     glEnd();
-    if (blending) glEnable(GL_BLEND);
+    glEnable(GL_BLEND);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

@@ -30,6 +30,8 @@ struct PixelBox {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
+PixelBox currentViewport();  // GL_VIEWPORT; the context must be current
+
 // The picture covers its area completely (the caller draws the backdrop first), so it is put on
 // screen as it is, without blending: one textured quad where the backdrop and everything on it
 // were drawn. On a software rasteriser that quad costs less than the backdrop alone, while a
@@ -42,7 +44,8 @@ struct PixelBox {
 //
 // A picture is drawn only once its key has held for a frame, so that a drag of the board, which
 // changes the key every frame, is drawn directly instead of into the layer as well.
-// Every call needs the GL context current; the view projection of the frame is assumed set.
+// Every call needs the GL context current; the view projection of the frame is assumed set, and
+// alpha blending on, as the shell sets it.
 class CCachedLayer {
 public:
     enum class Method { Automatic, Framebuffer, CopyFromFrame, Direct };
@@ -52,17 +55,20 @@ public:
     CCachedLayer(const CCachedLayer&) = delete;
     CCachedLayer& operator=(const CCachedLayer&) = delete;
 
-    // Call before anything is drawn in `area` this frame. True when the layer holds the picture of
-    // `key` and draw() stands in for drawing it; drawPicture draws it as the frame would, covering
-    // every pixel of the area (drawing outside it is cut off). CopyFromFrame leaves the picture
-    // drawn in the frame.
-    bool prepare(const LayerKey& key, const PixelBox& area, const std::function<void()>& drawPicture);
+    // True when this frame is drawn directly whatever the key (Direct, or the shell's F1 or F2
+    // on), so the caller may skip building one; chooses the method on the first call. Counts as
+    // this frame's prepare: shown() is false afterwards. prepare asks it first.
+    bool refuses();
+    // Call before anything is drawn in `area` this frame; `viewport` is the current one. True when
+    // the layer holds the picture of `key` and draw() stands in for drawing it; drawPicture draws
+    // it as the frame would, covering every pixel of the area (drawing outside it is cut off).
+    // CopyFromFrame leaves the picture drawn in the frame.
+    bool prepare(const LayerKey& key, const PixelBox& area, const PixelBox& viewport,
+                 const std::function<void()>& drawPicture);
     // The picture of the last prepare that returned true, in place of what the frame holds there.
     void draw() const;
-    // Forgets the picture (and with Automatic, the method chosen): the next prepare starts afresh.
-    void forget();
 
-    Method method() const { return method_; }  // the one in use; Automatic until the first prepare
+    Method method() const { return method_; }  // the one in use; Automatic until the first refuses
     bool shown() const { return shown_; }      // the last prepare returned true
 
 private:

@@ -36,6 +36,11 @@ uint32_t readLe32(const uint8_t* bytes) {
            uint32_t(bytes[3]) << 24;
 }
 
+// The magic and a whole header: parseHeader may read it.
+bool hasHeader(const uint8_t* data, size_t size) {
+    return data != nullptr && size >= HeaderEnd && std::memcmp(data, "DDS ", 4) == 0;
+}
+
 // file points at the magic; at least HeaderEnd bytes are there.
 Header parseHeader(const uint8_t* file) {
     Header header;
@@ -158,7 +163,7 @@ uint32_t mipmapCountOf(const Header& header) {
 
 // Every check that can refuse the file: what readMemory and locateFirstFace both refuse.
 bool acceptedHeader(const uint8_t* data, size_t size, Header& header, PixelFormat& pixel, uint32_t& depth) {
-    if (data == nullptr || size < HeaderEnd || std::memcmp(data, "DDS ", 4) != 0)
+    if (!hasHeader(data, size))
         return false;
     header = parseHeader(data);
     if (!pixelFormatOf(header, pixel))
@@ -201,7 +206,7 @@ bool CImageFile::readMemory(const uint8_t* data, size_t size) {
     PixelFormat pixel;
     uint32_t depth = 1;
     bool accepted = acceptedHeader(data, size, header, pixel, depth);
-    if (data != nullptr && size >= HeaderEnd && std::memcmp(data, "DDS ", 4) == 0)
+    if (hasHeader(data, size))
         kind_ = kindOf(header);
     if (!accepted)
         return false;

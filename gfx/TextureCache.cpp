@@ -1,6 +1,8 @@
 // Look-up first, one read and one upload on a miss, and the result remembered whatever it is.
 #include "gfx/TextureCache.h"
 
+#include <vector>
+
 #include "gfx/DdsImage.h"
 #include "gfx/TextureUpload.h"
 #include "platform/Platform.h"
@@ -29,9 +31,11 @@ uint32_t CTextureCache::loadTextureFile(const std::wstring& fileName) {
     std::wstring readName;
     readName.reserve(fileName.size());
     for (wchar_t unit : fileName) readName.push_back(wchar_t(unit & 0xFF));
-    if (!platform::readWholeFile(readName, fileBytes_)) return 0;
-    if (nv_dds::locateFirstFace(fileBytes_.data(), fileBytes_.size(), face_)) return uploadTexture(face_);
+    std::vector<uint8_t> bytes;
+    if (!platform::readWholeFile(readName, bytes)) return 0;
+    nv_dds::FirstFace face;
+    if (nv_dds::locateFirstFace(bytes.data(), bytes.size(), face)) return uploadTexture(face);
     nv_dds::CImageFile image;
-    if (!image.readMemory(fileBytes_.data(), fileBytes_.size())) return 0;
+    if (!image.readMemory(bytes.data(), bytes.size())) return 0;
     return uploadTexture(image);
 }

@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <vector>
-
-#include "gfx/DdsImage.h"
 
 // Maps a wide file name, compared exactly (case-sensitive, no path normalisation), to an OpenGL
 // texture name; 0 means no texture. Failures are remembered too, so a name that failed keeps
@@ -28,6 +25,4 @@ private:
     uint32_t loadTextureFile(const std::wstring& fileName);
 
     std::map<std::wstring, uint32_t> textures_;
-    std::vector<uint8_t> fileBytes_;  // the file read last; kept so that reads reuse one buffer
-    nv_dds::FirstFace face_;          // where its levels lie in fileBytes_
 };

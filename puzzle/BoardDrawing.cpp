@@ -144,6 +144,9 @@ void CTallix::drawNumber(const CStyleFont* font, float x, float y, float size, i
 
 // ---- played board -----------------------------------------------------------------------------
 
+// Which part of a cell one pass draws: all of it, or one of the two layers that make it up.
+enum class CellPart { whole, cells, pointer };
+
 namespace {
 
 // The style's number sizes at the board's zoom, and the margin of clue sums from the cell side.
@@ -205,9 +208,6 @@ void drawClueText(const CVisualStyle& style, const PCellHeader& cell, const Cell
                             cell.acrossSum, alignEnd, style.handleItalic(), style.handleShadow());
 }
 
-// Which part of a cell one pass draws: all of it, or one of the two layers that make it up.
-enum class CellPart { whole, cells, pointer };
-
 void drawCellText(const CTallix& board, const CVisualStyle& style, const PCell& cell, const CellBox& box,
                   const NumberSizes& sizes, bool hovered) {
     switch (cell.kind) {
@@ -245,7 +245,7 @@ void drawStyledCell(const CTallix& board, const CVisualStyle& style, const PCell
 
 }  // namespace
 
-void CTallix::drawCells(const CVisualStyle& style, int part) {
+void CTallix::drawCells(const CVisualStyle& style, CellPart part) {
     float edge = cellEdge();
     NumberSizes sizes = numberSizes(style, zoom, edge);
     glPushMatrix();
@@ -253,10 +253,10 @@ void CTallix::drawCells(const CVisualStyle& style, int part) {
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             if (PCell* cell = cellAt(column, row))
-                drawStyledCell(*this, style, *cell, cellBox(column, row, edge), sizes, CellPart(part));
+                drawStyledCell(*this, style, *cell, cellBox(column, row, edge), sizes, part);
         }
     }
-    if (CellPart(part) != CellPart::cells) {
+    if (part != CellPart::cells) {
         drawHintMarks(*this, edge);
         if (cursorShown) drawCursorFrame(cellBox(cursor.column, cursor.row, edge), style.activeColourPVSelect());
     }
@@ -288,9 +288,9 @@ void CTallix::describeCellsLayer(LayerKey& key) const {
         }
 }
 
-void CTallix::drawBoard(const CVisualStyle& style) { drawCells(style, int(CellPart::whole)); }
-void CTallix::drawCellsLayer(const CVisualStyle& style) { drawCells(style, int(CellPart::cells)); }
-void CTallix::drawPointerLayer(const CVisualStyle& style) { drawCells(style, int(CellPart::pointer)); }
+void CTallix::drawBoard(const CVisualStyle& style) { drawCells(style, CellPart::whole); }
+void CTallix::drawCellsLayer(const CVisualStyle& style) { drawCells(style, CellPart::cells); }
+void CTallix::drawPointerLayer(const CVisualStyle& style) { drawCells(style, CellPart::pointer); }
 
 void CTallix::drawBoard(const CVisualStyle* style) {
     if (style) {

@@ -17,6 +17,7 @@
 class CStyleFont;
 class LayerKey;
 struct LevelImage;
+enum class CellPart;  // which part of the cells a drawing pass draws (BoardDrawing.cpp)
 
 // Sections: model (Tallix.cpp) | level file (LevelFile.cpp) | input (PlayRules.cpp) |
 // saved game (SavedGame.cpp) | records (Records.cpp) | drawing (BoardDrawing.cpp).
@@ -112,7 +113,7 @@ public:
     bool cursorShown = false;       // drawn and acted on once a key has placed it
 
 private:
-    void drawCells(const CVisualStyle& style, int part);  // BoardDrawing.cpp
+    void drawCells(const CVisualStyle& style, CellPart part);  // BoardDrawing.cpp
     void buildGrid(const LevelImage& level);
     void buildRuns();
     void buildRun(PCellHeader* clue, int32_t sum, int32_t direction, int x, int y);

@@ -17,17 +17,11 @@
 
 namespace {
 
-using Frame = std::vector<uint8_t>;
+using render::Frame;
+using render::readFrame;
 using Method = CCachedLayer::Method;
 
 uint32_t fixedTime() { return 90000; }  // the backdrop keeps its tint, the clock its caption
-
-Frame readFrame() {
-    Frame frame(size_t(render::frameWidth) * render::frameHeight * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, render::frameWidth, render::frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
-    return frame;
-}
 
 // Pixels with a colour channel more than two levels apart.
 int differingPixels(const Frame& a, const Frame& b) {

@@ -22,7 +22,7 @@ TEST_PACKAGES=(
 missing_packages() {
   local p
   for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    [[ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" == *"install ok installed"* ]] || echo "$p"
   done
 }
 

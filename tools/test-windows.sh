@@ -131,7 +131,7 @@ smoke_full_screen_and_close() {
   windows_workdir
   printf '%s' "$settings" >"$dir/Settings.ini"
   launch
-  limit 10 xwininfo -id "$wid" | grep -q 'Absolute upper-left X: *0$' || fail "the full-screen window is not at the left edge"
+  grep -q 'Absolute upper-left X: *0$' <<<"$(limit 10 xwininfo -id "$wid")" || fail "the full-screen window is not at the left edge"
   game_shown full-screen
   press_key "$wid" alt+F4
   ended_by "Alt+F4 in full screen" "FullScreen Height ShowFPS WaitForVSynch Width"

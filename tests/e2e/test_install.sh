@@ -13,7 +13,9 @@ prefix="$root/prefix" home="$root/home" xdg="$root/xdg"
 (cd "$root" && timeout -s KILL 60 cpack --config "$TALLIX_BUILD_DIR/CPackConfig.cmake" -B "$root/package" >/dev/null) \
   || fail "cpack made no package"
 deb=$(echo "$root"/package/*.deb)
-dpkg-deb -I "$deb" | grep -q "^ Depends:.*libsdl2.*" || fail "the package depends on no SDL2: $(dpkg-deb -I "$deb")"
+# Read whole before matching: grep -q leaves early and, under pipefail, the writer's SIGPIPE would fail the check.
+info=$(dpkg-deb -I "$deb")
+grep -q "^ Depends:.*libsdl2" <<<"$info" || fail "the package depends on no SDL2: $info"
 mkdir -p "$root/throwaway/var/lib/dpkg/info" "$root/throwaway/var/lib/dpkg/updates"
 touch "$root/throwaway/var/lib/dpkg/status"
 dpkg --root="$root/throwaway" --force-depends -i "$deb" >/dev/null 2>&1 || fail "dpkg -i failed"
@@ -21,7 +23,7 @@ for f in usr/bin/tallix usr/share/tallix-free/Data/Levels/Recs.ini usr/share/app
          usr/share/metainfo/com.tallixfree.TallixFree.metainfo.xml usr/share/doc/tallix-free/fonts-copyright; do
   [ -f "$root/throwaway/$f" ] || fail "the package does not install $f"
 done
-echo "package: $(basename "$deb"), $(dpkg-deb -c "$deb" | wc -l) entries; $(dpkg-deb -I "$deb" | grep '^ Depends:')"
+echo "package: $(basename "$deb"), $(dpkg-deb -c "$deb" | wc -l) entries; $(grep '^ Depends:' <<<"$info")"
 cmake --install "$TALLIX_BUILD_DIR" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 desktop-file-validate "$prefix"/share/applications/*.desktop || fail "the desktop entry does not validate"
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml >/dev/null || fail "the metainfo does not validate"

@@ -16,13 +16,14 @@ calc() { awk "BEGIN { print $* }"; }  # calc EXPRESSION: its value
 # ini_get FILE SECTION [KEY]: the value of KEY in SECTION (empty if absent); without KEY, the keys
 # of SECTION one a line. Section and key names match without regard to case, as in the game.
 ini_get() {
-  tr -d '\r' <"$1" | awk -v s="$2" -v k="${3:-}" '
+  awk -v s="$2" -v k="${3:-}" '
+    { sub(/\r$/, "") }
     /^\[/ { sec = tolower($0); gsub(/^\[[ \t]*|[ \t]*\][ \t]*$/, "", sec); next }
     sec == tolower(s) && index($0, "=") {
       key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key)
       if (k == "") print key
       else if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
-    }'
+    }' "$1"
 }
 section_keys() { ini_get "$1" "$2"; }
 
@@ -89,8 +90,10 @@ end_games() {
 trap end_games EXIT
 
 wait_window() {  # the id of the game's window once it is mapped
-  timeout -s KILL 30 xdotool search --sync --onlyvisible --name "^${TITLE}\$" | head -n 1 | grep . \
-    || fail "the window \"$TITLE\" did not appear"
+  local ids  # read whole: a reader that leaves early would fail the search by SIGPIPE under pipefail
+  ids=$(timeout -s KILL 30 xdotool search --sync --onlyvisible --name "^${TITLE}\$") || true
+  [ -n "$ids" ] || fail "the window \"$TITLE\" did not appear"
+  echo "${ids%%$'\n'*}"
 }
 
 launch() { start_game "$dir"; wid=$(wait_window); sleep 1; }  # the game in $dir; $wid its window

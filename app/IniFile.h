@@ -3,7 +3,7 @@
 
 #include <string>
 
-// Each call opens the file anew; nothing is cached. A missing file, section or key gives the
+// Each call reads the file anew, so a change on disk shows at once. A missing file, section or key gives the
 // default. The path is normally baseDirectory followed by a relative name.
 class IniFile {
 public:

@@ -8,9 +8,8 @@ namespace bench {
 namespace {
 const wchar_t* const windowClass = L"TallixBench";
 bool contextOpen = false;
-}  // namespace
 
-bool openContext() {
+bool open() {
     if (contextOpen) return true;
     platform::DisplaySettings settings;
     if (!platform::registerWindowClass(windowClass)) return false;
@@ -25,6 +24,13 @@ bool openContext() {
     glEnable(GL_TEXTURE_2D);
     contextOpen = true;
     return true;
+}
+}  // namespace
+
+bool openContext(benchmark::State& state) {
+    if (open()) return true;
+    state.SkipWithError("no display");
+    return false;
 }
 
 void beginFrame() {

@@ -66,11 +66,7 @@ bool prepare(benchmark::State& state) {
         state.SkipWithError("run from the game folder (./bench/run does)");
         return false;
     }
-    if (!bench::openContext()) {
-        state.SkipWithError("no display");
-        return false;
-    }
-    return true;
+    return bench::openContext(state);
 }
 
 void BM_BareFrame(benchmark::State& state) {

@@ -72,10 +72,7 @@ BENCHMARK(BM_DdsParseOf100)->Unit(benchmark::kMillisecond)->Repetitions(figureRe
     ->ReportAggregatesOnly(true);
 
 void BM_DdsUploadOf100(benchmark::State& state) {
-    if (!bench::openContext()) {
-        state.SkipWithError("no display");
-        return;
-    }
+    if (!bench::openContext(state)) return;
     std::vector<nv_dds::FirstFace> faces(fileCount);
     for (size_t i = 0; i < faces.size(); ++i)
         nv_dds::locateFirstFace(sampleBytes()[i].data(), sampleBytes()[i].size(), faces[i]);
@@ -94,10 +91,7 @@ BENCHMARK(BM_DdsUploadOf100)->Unit(benchmark::kMillisecond)->Repetitions(figureR
     ->ReportAggregatesOnly(true);
 
 void BM_TextureCacheLoadOf100Dds(benchmark::State& state) {
-    if (!bench::openContext()) {
-        state.SkipWithError("no display");
-        return;
-    }
+    if (!bench::openContext(state)) return;
     const auto& names = sampleFiles();
     for (auto _ : state) {
         CTextureCache cache;

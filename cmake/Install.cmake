@@ -1,5 +1,6 @@
 # Installing and packaging. On Linux: the executable in bin/, the read-only game folder in
-# share/tallix-free/ (found beside bin/ at run time, so a relocated prefix works), the desktop
+# share/games/tallix-free/ (found beside bin/ at run time, so a relocated prefix works; never the
+# player's own $XDG_DATA_HOME/tallix-free, even in a ~/.local prefix), the desktop
 # entry, the icon in the theme sizes the art tool draws, the AppStream metainfo and the read-me and
 # font licence; CPack makes a Debian package whose dependencies dpkg-shlibdeps derives. On Windows
 # (the mingw-w64 cross build): a zip with tallix.exe, the Data folder and a short read-me.
@@ -33,7 +34,7 @@ if(WIN32)
 endif()
 
 include(GNUInstallDirs)
-set(GAME_SHARE ${CMAKE_INSTALL_DATADIR}/tallix-free)
+set(GAME_SHARE ${CMAKE_INSTALL_DATADIR}/games/tallix-free)
 install(TARGETS tallix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${GAME_DIR}/Data DESTINATION ${GAME_SHARE} ${PLAYER_FILES})
 install(FILES ${CMAKE_SOURCE_DIR}/data/levels/Recs.ini DESTINATION ${GAME_SHARE}/Data/Levels)

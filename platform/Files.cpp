@@ -2,11 +2,13 @@
 // installed game. While it is in use, a file of the game folder is read from the user folder when
 // a copy is there and from the game folder otherwise; writes and deletions go to the user folder;
 // listings merge both. So an INI file written for the first time there starts as the game
-// folder's copy (the shipped medal limits stay), and the game's own paths never change.
+// folder's copy (the shipped medal limits stay), and the game's own paths never change. A key the
+// user's INI copy lacks reads from the game folder's, so an upgrade's new medal limits show.
 #include <algorithm>
 
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/TextCase.h"
 
 namespace platform {
 
@@ -32,7 +34,7 @@ bool userTwin(const std::wstring& path, std::wstring& twin) {
     if (os::isAbsolute(path)) {
         const std::wstring& game = o.gameFolder;
         if (path.size() <= game.size() || !isSeparator(path[game.size()]) ||
-            !os::sameFileName(path.substr(0, game.size()), game))
+            !equalIgnoringCase(path.substr(0, game.size()), game))
             return false;
         relative = path.substr(game.size() + 1);
     }
@@ -51,11 +53,17 @@ std::wstring folderPart(const std::wstring& path) {
 // folder's) is not one.
 bool isGameFolder(const std::wstring& folder) { return !folder.empty() && os::isFile(folder + L"\\Data\\MainFont.dds"); }
 
-}  // namespace
-
 std::wstring readingPath(const std::wstring& path) {
     std::wstring twin;
     return userTwin(path, twin) && os::isFile(twin) ? twin : path;
+}
+
+}  // namespace
+
+std::vector<std::wstring> readingPaths(const std::wstring& path) {
+    std::wstring twin;
+    if (userTwin(path, twin) && os::isFile(twin)) return {twin, path};
+    return {path};
 }
 
 std::wstring writingPath(const std::wstring& path) {
@@ -78,14 +86,21 @@ bool deleteFile(const std::wstring& path) {
     return userTwin(path, twin) ? os::removeFile(twin) : os::removeFile(path);
 }
 
-// Names in both folders once, the user folder's first.
+// Names in both folders once, the user folder's first. "*.*" also matches names without a dot, as
+// on Windows.
 std::vector<std::wstring> listFolder(const std::wstring& pattern) {
+    const size_t split = pattern.find_last_of(L"\\/");
+    const std::wstring folder = split == std::wstring::npos ? L"" : pattern.substr(0, split);
+    std::wstring namePattern = split == std::wstring::npos ? pattern : pattern.substr(split + 1);
+    if (namePattern == L"*.*") namePattern = L"*";
     std::wstring twin;
+    std::vector<std::wstring> found;
+    if (userTwin(pattern, twin)) found = os::listNames(folderPart(twin));
+    for (std::wstring& name : os::listNames(split == 0 ? L"\\" : folder)) found.push_back(std::move(name));
     std::vector<std::wstring> names;
-    if (userTwin(pattern, twin)) names = os::listNames(twin);
-    for (const std::wstring& name : os::listNames(pattern)) {
-        bool known = std::any_of(names.begin(), names.end(), [&](const std::wstring& n) { return os::sameFileName(n, name); });
-        if (!known) names.push_back(name);
+    for (const std::wstring& name : found) {
+        bool known = std::any_of(names.begin(), names.end(), [&](const std::wstring& n) { return equalIgnoringCase(n, name); });
+        if (!known && matchesWildcard(namePattern, name)) names.push_back(name);
     }
     return names;
 }
@@ -95,15 +110,17 @@ void useUserFolder(const std::wstring& gameFolder, const std::wstring& userFolde
 }
 
 // The working directory when it is a game folder (./run, the tests, an unzipped folder); else the
-// executable's folder, or the share folder of an installed prefix beside its bin.
+// executable's folder, or the game folder of an installed prefix beside its bin. An installed game
+// keeps the player's files in the user folder even where its prefix is writable (~/.local), so
+// installing again never replaces them.
 bool enterGameFolder() {
     std::wstring here = currentDirectory(), exe = os::executableFolder();
-    std::wstring shared = exe.empty() ? L"" : folderPart(exe) + L"\\share\\tallix-free";
-    std::wstring game = isGameFolder(here) ? here : isGameFolder(exe) ? exe : isGameFolder(shared) ? shared : L"";
+    std::wstring installed = exe.empty() ? L"" : folderPart(exe) + L"\\share\\games\\tallix-free";
+    std::wstring game = isGameFolder(here) ? here : isGameFolder(exe) ? exe : isGameFolder(installed) ? installed : L"";
     if (game.empty()) return false;
     if (game != here && !os::changeDirectory(game)) return false;
-    game = currentDirectory();
-    if (!os::canWriteIn(game)) useUserFolder(game, os::defaultUserFolder());
+    const bool separate = game == installed || !os::canWriteIn(currentDirectory());
+    if (separate) useUserFolder(currentDirectory(), os::defaultUserFolder());
     return true;
 }
 

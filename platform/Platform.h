@@ -113,10 +113,11 @@ std::string hostPath(const std::wstring& path);  // the host file name a path re
 
 // Start-up: makes the game folder the working directory: the current one when it holds the game's
 // art ("Data\MainFont.dds"; a "Data" folder alone is not enough), else the executable's folder,
-// else the "share/tallix-free" folder of the prefix the executable is installed in. When the
-// player cannot write there, the player's files go to the per-user folder ($XDG_DATA_HOME/
-// tallix-free, by default ~/.local/share/tallix-free; %APPDATA%\Tallix Free): reads look there
-// first, writes and deletions go there, listings merge both. False (and nothing changed) when no
+// else the "share/games/tallix-free" folder of the prefix the executable is installed in. When
+// the game is installed so or the player cannot write in its folder, the player's files go to the
+// per-user folder ($XDG_DATA_HOME/tallix-free, by default ~/.local/share/tallix-free;
+// %APPDATA%\Tallix Free): reads look there first (for an INI key, then in the game folder's
+// copy), writes and deletions go there, listings merge both. False (and nothing changed) when no
 // game folder is found.
 bool enterGameFolder();
 // Puts the per-user folder in front of `gameFolder` (tests); an empty userFolder turns it off.

@@ -284,27 +284,23 @@ bool removeFile(const std::wstring& path) {
     return unlink(host.c_str()) == 0;
 }
 
-std::vector<std::wstring> listNames(const std::wstring& pattern) {
-    size_t split = pattern.find_last_of(L"\\/");
-    std::wstring folder = split == std::wstring::npos ? L"" : pattern.substr(0, split + 1);
-    std::wstring namePattern = split == std::wstring::npos ? pattern : pattern.substr(split + 1);
-    if (namePattern == L"*.*") namePattern = L"*";  // as on Windows: also names without a dot
+std::vector<std::wstring> listNames(const std::wstring& folder) {
     std::vector<std::wstring> names;
     std::string host = hostPath(folder);
     DIR* dir = opendir(host.empty() ? "." : host.c_str());
     if (!dir) return names;
-    while (const dirent* entry = readdir(dir)) {
-        std::wstring name = fromUtf8(entry->d_name);
-        if (matchesWildcard(namePattern, name) && listsAsFile(dir, entry)) names.push_back(name);
-    }
+    while (const dirent* entry = readdir(dir))
+        if (listsAsFile(dir, entry)) names.push_back(fromUtf8(entry->d_name));
     closedir(dir);
     return names;
 }
 
+namespace {
 bool isFolder(const std::wstring& path) {
     struct stat info;
     return stat(hostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+}  // namespace
 
 bool makeFolders(const std::wstring& path) {
     std::string host = hostPath(path), partial = !host.empty() && host[0] == '/' ? "/" : "";
@@ -345,8 +341,6 @@ std::wstring defaultUserFolder() {
 }
 
 bool isAbsolute(const std::wstring& path) { return !path.empty() && (path[0] == L'/' || path[0] == L'\\'); }
-
-bool sameFileName(const std::wstring& a, const std::wstring& b) { return a == b; }
 
 }  // namespace os
 

@@ -4,35 +4,42 @@
 #include <climits>
 #include <mutex>
 
+#include "platform/FileSystem.h"
 #include "platform/IniDocument.h"
 #include "platform/Platform.h"
 
 namespace platform {
 namespace {
 
-// The file read last, parsed. Data files are read one key at a time (the main font's widths are
+// The bytes read last, parsed. Data files are read one key at a time (the main font's widths are
 // 256 keys): parsing costs far more than reading, so a read that finds the same bytes as last
 // time answers from the document parsed then. Reads may come from more than one thread.
 struct ParsedFile {
     std::mutex lock;
-    std::wstring name;
     std::vector<uint8_t> bytes;
     IniDocument document;
 };
 
-// The value of a key as the file holds it now; a missing or unreadable file reads as an empty one.
-bool findValue(const std::wstring& file, const std::wstring& section, const std::wstring& key,
-               std::wstring& value) {
+// The value of a key as the file at exactly `path` holds it now; a missing or unreadable file
+// reads as an empty one.
+bool findIn(const std::wstring& path, const std::wstring& section, const std::wstring& key, std::wstring& value) {
     static ParsedFile last;
     std::vector<uint8_t> bytes;
-    if (!readWholeFile(file, bytes)) return false;
+    if (!os::readFile(path, bytes)) return false;
     std::lock_guard<std::mutex> hold(last.lock);
-    if (last.name != file || last.bytes != bytes) {
+    if (last.bytes != bytes) {
         last.document = IniDocument(bytes);
-        last.name = file;
         last.bytes = std::move(bytes);
     }
     return last.document.find(section, key, value);
+}
+
+// The value from the first of the files a read consults that holds the key.
+bool findValue(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+               std::wstring& value) {
+    for (const std::wstring& path : readingPaths(file))
+        if (findIn(path, section, key, value)) return true;
+    return false;
 }
 
 std::wstring clipped(const std::wstring& text, size_t bufferChars) {

@@ -5,7 +5,6 @@
 // The game's paths are Windows paths already: backslashes, relative to the working directory,
 // names without regard to case. They go to the system unchanged.
 #include "platform/FileSystem.h"
-#include "platform/TextCase.h"
 #include "platform/win32/Win32.h"
 
 #include <vector>
@@ -100,29 +99,26 @@ bool removeFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != 
 
 // ---- folder listing ---------------------------------------------------------------------------
 
-std::vector<std::wstring> listNames(const std::wstring& pattern) {
+// Every name, matched against the pattern by the caller: FindFirstFileW would also match a
+// pattern against the 8.3 alias ("*.grd" finds "Level.grdx" through "LEVEL~1.GRD").
+std::vector<std::wstring> listNames(const std::wstring& folder) {
     std::vector<std::wstring> names;
-    size_t split = pattern.find_last_of(L"\\/");
-    std::wstring namePattern = split == std::wstring::npos ? pattern : pattern.substr(split + 1);
-    if (namePattern == L"*.*") namePattern = L"*";  // also names without a dot
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    HANDLE search = FindFirstFileW((folder.empty() ? std::wstring(L"*") : folder + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        std::wstring name = found.cFileName;
-        // FindFirstFileW also matches the 8.3 alias ("*.grd" finds "Level.grdx" through
-        // "LEVEL~1.GRD"), so each long name is checked again.
-        if (!isFolderAttribute(found.dwFileAttributes) && matchesWildcard(namePattern, name))
-            names.push_back(name);
+        if (!isFolderAttribute(found.dwFileAttributes)) names.push_back(found.cFileName);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
 
+namespace {
 bool isFolder(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && isFolderAttribute(attributes);
 }
+}  // namespace
 
 bool makeFolders(const std::wstring& path) {
     for (size_t at = path.find_first_of(L"\\/", 3); at != std::wstring::npos; at = path.find_first_of(L"\\/", at + 1))
@@ -162,8 +158,6 @@ std::wstring defaultUserFolder() {
 bool isAbsolute(const std::wstring& path) {
     return (path.size() >= 2 && path[1] == L':') || (!path.empty() && (path[0] == L'\\' || path[0] == L'/'));
 }
-
-bool sameFileName(const std::wstring& a, const std::wstring& b) { return equalIgnoringCase(a, b); }
 
 }  // namespace os
 

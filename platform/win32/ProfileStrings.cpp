@@ -61,21 +61,30 @@ bool copyBeside(const std::wstring& file, const std::wstring& target, std::wstri
 
 }  // namespace
 
+// Each file a read consults, last first, gives the default of the one before it: the value comes
+// from the first file that holds the key.
 std::wstring profileString(const std::wstring& file, const std::wstring& section,
                            const std::wstring& key, const std::wstring& fallback,
                            size_t bufferChars) {
     if (bufferChars == 0) return std::wstring();
     DWORD size = static_cast<DWORD>(std::min<size_t>(bufferChars, 1u << 20));
     std::vector<wchar_t> buffer(size, L'\0');
-    DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(),
-                                         buffer.data(), size, fullPath(readingPath(file)).c_str());
-    return std::wstring(buffer.data(), std::min<DWORD>(got, size - 1));
+    std::wstring value = fallback;
+    const std::vector<std::wstring> paths = readingPaths(file);
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+        DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), buffer.data(), size,
+                                             fullPath(*path).c_str());
+        value.assign(buffer.data(), std::min<DWORD>(got, size - 1));
+    }
+    return value;
 }
 
 int profileInt(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                int fallback) {
-    UINT value = GetPrivateProfileIntW(section.c_str(), key.c_str(), fallback,
-                                       fullPath(readingPath(file)).c_str());
+    const std::vector<std::wstring> paths = readingPaths(file);
+    UINT value = static_cast<UINT>(fallback);
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path)
+        value = GetPrivateProfileIntW(section.c_str(), key.c_str(), static_cast<INT>(value), fullPath(*path).c_str());
     return static_cast<int>(value);
 }
 

@@ -3,8 +3,9 @@
 # The installed game: installed into a scratch prefix that is then made read-only, started by a
 # player who may not write there (nobody), from a folder without Data. It finds its folder beside
 # its executable; the player's files (the best time of a solved level, a saved game, the settings)
-# land in $XDG_DATA_HOME/tallix-free, the prefix stays as installed, and a second start shows the
-# "Saved" card. The installed desktop entry and metainfo validate.
+# land in $XDG_DATA_HOME/tallix-free, the prefix stays as installed, and a second start, by a
+# player who may write in the prefix (an install into ~/.local), shows the "Saved" card and still
+# leaves the prefix as installed. The installed desktop entry and metainfo validate.
 source "$(dirname "$0")/../support/e2e.sh"
 
 root=$(mktemp -d /tmp/tallix-install.XXXXXX)
@@ -19,7 +20,7 @@ grep -q "^ Depends:.*libsdl2" <<<"$info" || fail "the package depends on no SDL2
 mkdir -p "$root/throwaway/var/lib/dpkg/info" "$root/throwaway/var/lib/dpkg/updates"
 touch "$root/throwaway/var/lib/dpkg/status"
 dpkg --root="$root/throwaway" --force-depends -i "$deb" >/dev/null 2>&1 || fail "dpkg -i failed"
-for f in usr/bin/tallix usr/share/tallix-free/Data/Levels/Recs.ini usr/share/applications/com.tallixfree.TallixFree.desktop \
+for f in usr/bin/tallix usr/share/games/tallix-free/Data/Levels/Recs.ini usr/share/applications/com.tallixfree.TallixFree.desktop \
          usr/share/metainfo/com.tallixfree.TallixFree.metainfo.xml usr/share/doc/tallix-free/fonts-copyright; do
   [ -f "$root/throwaway/$f" ] || fail "the package does not install $f"
 done
@@ -65,11 +66,14 @@ quit
 [ -n "$(ini_get "$user/Settings.ini" GameSettings VisualStyle)" ] || fail "no settings in the user folder"
 [ "$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)" = "$installed" ] || fail "the prefix changed"
 
+chmod -R u+w "$prefix"
+printf '#!/bin/sh\nexec env HOME=%s XDG_DATA_HOME=%s %s\n' "$home" "$xdg" "$prefix/bin/tallix" >"$root/player"
 launch
 click_play
 saved=$(count_colour "$(shot install-02-second-start)" 0.38 0.41 0.46 0.375 'r>0.8 && g<0.5 && b<0.3 ? 1 : 0')
 [ "$saved" -gt 5 ] || fail "a second start shows no \"Saved\" card ($saved pixels)"
 quit
+[ "$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)" = "$installed" ] || fail "a writable prefix took the player's files"
 chmod -R u+w "$root"
 rm -rf "$root"
 echo "install: all checks passed"

@@ -1,7 +1,7 @@
 // The per-user folder of an installed game: reads fall back to the game folder, writes and
-// deletions go to the user folder, an INI file starts from the game folder's copy, listings merge,
-// and a damaged copy in the user folder is never overwritten by an INI write. Which folder the game
-// takes as its own.
+// deletions go to the user folder, an INI file starts from the game folder's copy and reads a key
+// it lacks from there, listings merge, and a damaged copy in the user folder is never overwritten
+// by an INI write. Which folder the game takes as its own.
 #include <algorithm>
 #include <utility>
 
@@ -39,6 +39,9 @@ TEST_F(UserFolder, ReadsFallBackWritesAndDeletionsGoToTheUserFolder) {
     EXPECT_EQ(platform::profileInt(recs, L"A", L"Gold", 0), 30);  // copied with the first write
     EXPECT_EQ(platform::profileInt(recs, L"A", L"User", 0), 25);
     EXPECT_EQ(platform::profileInt(L"Data\\Levels\\Recs.ini", L"A", L"User", 0), 25);  // relative paths are the game folder's
+    writeText(game / "Data" / "Levels" / "Recs.ini", "[A]\r\nGold=30\r\n[B]\r\nGold=40\r\n");  // an upgrade's new level
+    EXPECT_EQ(platform::profileString(recs, L"B", L"Gold", L"", 8), L"40");
+    EXPECT_EQ(platform::profileInt(recs, L"B", L"Silver", 9), 9);
 
     const std::string saved = "saved game";
     const std::wstring gsv = inGame(L"Data\\Levels\\A.gsv");
@@ -53,10 +56,14 @@ TEST_F(UserFolder, ReadsFallBackWritesAndDeletionsGoToTheUserFolder) {
     EXPECT_FALSE(platform::fileExists(gsv));
     EXPECT_FALSE(platform::deleteFile(inGame(L"Data\\Levels\\A.grd")));  // the game folder's stays
     EXPECT_TRUE(fs::exists(game / "Data" / "Levels" / "A.grd"));
+    fs::create_directories(root / "game2");
+    const std::wstring beside = gamePath(root / "game2", L"A.gsv");  // not below the game folder
+    ASSERT_TRUE(platform::writeFileAtomically(beside, saved.data(), saved.size()));
+    EXPECT_EQ(readText(root / "game2" / "A.gsv"), saved);
 }
 
 // A copy in the user folder that cannot be read (here: far too large for an INI file) is not
-// replaced by a write, nor read past to the game folder's copy.
+// replaced by a write; reads go past it to the game folder's copy.
 TEST_F(UserFolder, AnUnreadableUserCopyIsNeverOverwritten) {
     writeText(game / "Settings.ini", "[System]\r\nShowFPS=0\r\n");
     fs::path copy = user / "Tallix" / "Settings.ini";
@@ -64,7 +71,7 @@ TEST_F(UserFolder, AnUnreadableUserCopyIsNeverOverwritten) {
     fs::resize_file(copy, 65u << 20);
     EXPECT_FALSE(platform::writeProfileString(inGame(L"Settings.ini"), L"System", L"ShowFPS", L"1"));
     EXPECT_EQ(fs::file_size(copy), 65u << 20);
-    EXPECT_EQ(platform::profileInt(inGame(L"Settings.ini"), L"System", L"ShowFPS", 7), 7);
+    EXPECT_EQ(platform::profileInt(inGame(L"Settings.ini"), L"System", L"ShowFPS", 7), 0);
 }
 
 // The working directory is the game folder only when it holds the game's own art: a "Data" folder

@@ -11,6 +11,9 @@ namespace {
 // lookahead step means finding the cell worth trying and following its consequences to the end.
 constexpr double stepWeight[5] = {0, 1, 2, 4, 30};
 
+// Lookahead only tries cells with this many candidates: deeper guessing is search, not reasoning.
+constexpr int lookaheadCandidates = 2;
+
 bool allDecided(const Domains& domains) {
     return std::all_of(domains.begin(), domains.end(), [](DigitMask d) { return isSingle(d); });
 }
@@ -39,20 +42,13 @@ void CGrading::record(int technique, int steps) {
 }
 
 int CGrading::lookahead() {
-    int eliminated = 0;
     for (int var = 0; var < model_.variables(); ++var) {
-        DigitMask& candidates = grade_.domains[var];
-        if (digitCount(candidates) != lookaheadCandidates) continue;
-        for (unsigned rest = candidates; rest; rest &= rest - 1) {
-            const DigitMask digit = DigitMask(rest & -rest);
-            if (!refutes(propagator_, grade_.domains, var, digit)) continue;
-            candidates &= ~digit;
-            ++eliminated;
-        }
-        if (candidates == 0) return -1;
-        if (eliminated > 0) return eliminated;  // back to the plainer rules at once
+        const DigitMask refuted = refutedDigits(propagator_, grade_.domains, var);
+        if (refuted == 0) continue;
+        grade_.domains[var] &= DigitMask(~refuted);
+        return grade_.domains[var] == 0 ? -1 : digitCount(refuted);  // back to the plainer rules at once
     }
-    return eliminated;
+    return 0;
 }
 
 bool CGrading::stepOnce(bool& progressed) {
@@ -94,10 +90,16 @@ Grade CGrading::run() {
 
 }  // namespace
 
-bool refutes(CPropagator& propagator, const Domains& domains, int var, DigitMask digit) {
-    Domains trial = domains;
-    trial[size_t(var)] = digit;
-    return !propagator.settleAfter(trial, Technique::exact, var);
+DigitMask refutedDigits(CPropagator& propagator, const Domains& domains, int var) {
+    if (digitCount(domains[size_t(var)]) != lookaheadCandidates) return 0;
+    DigitMask refuted = 0;
+    for (unsigned rest = domains[size_t(var)]; rest; rest &= rest - 1) {
+        Domains trial = domains;
+        const DigitMask digit = DigitMask(rest & -rest);
+        trial[size_t(var)] = digit;
+        if (!propagator.settleAfter(trial, Technique::exact, var)) refuted |= digit;
+    }
+    return refuted;
 }
 
 int Grade::openCells() const {
@@ -129,14 +131,11 @@ bool settleWithLookahead(const SolverModel& model, Domains& domains) {
     for (bool changed = true; changed;) {
         changed = false;
         for (int var = 0; var < model.variables(); ++var) {
-            if (digitCount(domains[var]) != lookaheadCandidates) continue;
-            for (unsigned rest = domains[var]; rest; rest &= rest - 1) {
-                if (!refutes(propagator, domains, var, DigitMask(rest & -rest))) continue;
-                domains[var] &= DigitMask(~(rest & -rest));
-                if (!propagator.settleAfter(domains, Technique::exact, var)) return false;
-                changed = true;
-                break;
-            }
+            const DigitMask refuted = refutedDigits(propagator, domains, var);
+            if (refuted == 0) continue;
+            domains[var] &= DigitMask(~refuted);
+            if (domains[var] == 0 || !propagator.settleAfter(domains, Technique::exact, var)) return false;
+            changed = true;
         }
     }
     return allDecided(domains);

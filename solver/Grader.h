@@ -29,12 +29,10 @@ struct Grade {
 
 Grade gradeLevel(const SolverModel& model, Technique hardestAllowed = Technique::lookahead);
 
-// Lookahead only tries cells with this many candidates: deeper guessing is search, not reasoning.
-constexpr int lookaheadCandidates = 2;
-
-// True when `digit` alone in cell `var` of `domains` contradicts itself under full run reasoning:
-// the lookahead step, shared by grades and hints so a hint never needs more than the grade.
-bool refutes(CPropagator& propagator, const Domains& domains, int var, DigitMask digit);
+// The lookahead step, shared by grades and hints so a hint never needs more than the grade: the
+// digits of two-candidate cell `var` of `domains` that, alone in the cell, contradict themselves
+// under full run reasoning; 0 for a cell with any other number of candidates.
+DigitMask refutedDigits(CPropagator& propagator, const Domains& domains, int var);
 
 // Full run reasoning plus lookahead on two-candidate cells, to a fixpoint; true when that
 // decides every cell. `domains` holds the candidates to start from and receives the result.

@@ -122,19 +122,18 @@ bool CHintSearch::sweep(Technique technique, Hint& hint, bool& changed) {
 bool CHintSearch::lookahead(Hint& hint) {
     CPropagator propagator(model_);
     for (int var = 0; var < model_.variables(); ++var) {
-        if (!open(var) || digitCount(domains_[size_t(var)]) != lookaheadCandidates) continue;
-        for (unsigned rest = domains_[size_t(var)]; rest; rest &= rest - 1) {
-            if (!refutes(propagator, domains_, var, DigitMask(rest & -rest))) continue;
-            domains_[size_t(var)] = DigitMask(domains_[size_t(var)] & ~(rest & -rest));
-            hint.kind = Hint::nextDigit;
-            hint.cell = model_.cellOf[var];
-            hint.digit = lowestDigit(domains_[size_t(var)]);
-            hint.technique = int(Technique::lookahead);
-            for (int run : model_.runsOf[size_t(var)])
-                if (run >= 0) highlightRun(hint, run);
-            hint.reason = "Any digit but " + std::to_string(hint.digit) + " here leads to a contradiction";
-            return true;
-        }
+        const DigitMask refuted = open(var) ? refutedDigits(propagator, domains_, var) : 0;
+        if (refuted == 0) continue;
+        // When both digits fail, the board already contradicts itself: the lower one is named wrong.
+        domains_[size_t(var)] &= DigitMask(~(refuted & -refuted));
+        hint.kind = Hint::nextDigit;
+        hint.cell = model_.cellOf[var];
+        hint.digit = lowestDigit(domains_[size_t(var)]);
+        hint.technique = int(Technique::lookahead);
+        for (int run : model_.runsOf[size_t(var)])
+            if (run >= 0) highlightRun(hint, run);
+        hint.reason = "Any digit but " + std::to_string(hint.digit) + " here leads to a contradiction";
+        return true;
     }
     return false;
 }

@@ -24,7 +24,7 @@ std::string digitsPlus(DigitMask combination) {
 class CHintSearch {
 public:
     CHintSearch(const CLevelGrid& grid, const std::vector<int>& entered)
-        : grid_(grid), model_(buildModel(grid)), shapes_(grid.runs()), entered_(entered), domains_(model_.start) {
+        : grid_(grid), model_(buildModel(grid)), entered_(entered), domains_(model_.start) {
         for (int var = 0; var < model_.variables(); ++var) {
             int digit = entered_[size_t(model_.cellOf[var])];
             if (digit >= 1 && digit <= 9 && grid.cell(model_.cellOf[var]).kind == gridPlayable) domains_[var] = digitBit(digit);
@@ -43,14 +43,14 @@ private:
 
     const CLevelGrid& grid_;
     SolverModel model_;
-    std::vector<RunShape> shapes_;  // in the model's run order, with their clue cells
     const std::vector<int>& entered_;
     Domains domains_;
 };
 
 void CHintSearch::highlightRun(Hint& hint, int run) const {
-    hint.cells.push_back(shapes_[size_t(run)].clue);
-    for (int cell : shapes_[size_t(run)].cells) hint.cells.push_back(cell);
+    const ModelRun& shape = model_.runs[size_t(run)];
+    hint.cells.push_back(shape.clue);
+    for (int i = 0; i < shape.length; ++i) hint.cells.push_back(model_.cellOf[size_t(model_.varsOf(shape)[i])]);
 }
 
 Hint CHintSearch::blockedAt(int run) {

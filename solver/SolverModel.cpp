@@ -26,7 +26,7 @@ SolverModel buildModel(const CLevelGrid& grid) {
     model.runsOf.assign(model.start.size(), {-1, -1});
     for (const RunShape& shape : grid.runs()) {
         const int runIndex = int(model.runs.size());
-        model.runs.push_back({shape.sum, int(model.runVars.size()), int(shape.cells.size())});
+        model.runs.push_back({shape.sum, int(model.runVars.size()), int(shape.cells.size()), shape.clue});
         for (int cell : shape.cells) {
             const int var = model.varOf[cell];
             model.runVars.push_back(var);

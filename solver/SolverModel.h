@@ -16,6 +16,7 @@ struct ModelRun {
     int sum = 0;
     int first = 0;   // into SolverModel::runVars
     int length = 0;
+    int clue = 0;    // grid index of the clue cell
 };
 
 struct SolverModel {

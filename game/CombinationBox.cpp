@@ -63,19 +63,22 @@ std::vector<Item> layOut(const CMainFont& font, const std::vector<RunCombination
     return items;
 }
 
+// A run's cells follow its clue without a gap, so the clue and the last cell span its area.
 Area runArea(const CTallix& board, const Run& run) {
     Area area{1, 0, 0, 1};
-    auto add = [&](const PCell* cell) {
-        for (int x = 0; x < board.width; ++x)
-            for (int y = 0; y < board.height; ++y)
-                if (board.cellAt(x, y) == cell) {
-                    float left = board.left() + float(x) * board.cellEdge(), top = board.top() - float(y) * board.cellEdge();
-                    area = {std::min(area.left, left), std::max(area.top, top), std::max(area.right, left + board.cellEdge()),
-                            std::min(area.bottom, top - board.cellEdge())};
-                }
+    const float edge = board.cellEdge();
+    auto add = [&](int x, int y) {
+        const float left = board.left() + float(x) * edge, top = board.top() - float(y) * edge;
+        area = {std::min(area.left, left), std::max(area.top, top), std::max(area.right, left + edge),
+                std::min(area.bottom, top - edge)};
     };
-    add(run.clue);
-    for (const PCellLocked* cell : run.cells) add(cell);
+    const int length = int(run.cells.size());
+    for (int x = 0; x < board.width; ++x)
+        for (int y = 0; y < board.height; ++y)
+            if (board.cellAt(x, y) == run.clue) {
+                add(x, y);
+                add(run.direction == runAcross ? x + length : x, run.direction == runAcross ? y : y + length);
+            }
     return area;
 }
 
@@ -116,8 +119,10 @@ RunCombinations combinationsFor(int sum, int length, const std::vector<int>& ent
         placed |= levels::digitBit(digit);
     }
     result.sets = levels::CSumTable::instance().combinations(sum, length);
+    // Sets of one size in reading order ("1 7 9" before "2 6 9"): the lowest digit where two sets
+    // differ goes with the earlier one.
     std::sort(result.sets.begin(), result.sets.end(),
-              [](levels::DigitMask a, levels::DigitMask b) { return setText(a) < setText(b); });
+              [](levels::DigitMask a, levels::DigitMask b) { return (a & (a ^ b) & -(a ^ b)) != 0; });
     for (levels::DigitMask set : result.sets) result.ruledOut.push_back(repeated || (set & placed) != placed);
     return result;
 }
@@ -129,12 +134,16 @@ std::string setText(levels::DigitMask set) {
     return text;
 }
 
+// Runs are built clue by clue in reading order, so a cell's down run (its clue above) comes first.
 std::vector<const Run*> runsOfCell(const CTallix& board, const PCell* cell) {
     std::vector<const Run*> runs;
-    for (const auto& run : board.runs) {
-        bool through = std::find(run->cells.begin(), run->cells.end(), cell) != run->cells.end();
-        if (run->clue == cell || (cell && cell->kind == kindPlayable && through)) runs.push_back(run.get());
+    if (const auto* playable = cell && cell->kind == kindPlayable ? static_cast<const PCellLocked*>(cell) : nullptr) {
+        for (const Run* run : {playable->downRun, playable->acrossRun})
+            if (run) runs.push_back(run);
+        return runs;
     }
+    for (const auto& run : board.runs)
+        if (run->clue == cell) runs.push_back(run.get());
     return runs;
 }
 

@@ -44,7 +44,7 @@ std::vector<Item> layOut(const CMainFont& font, const std::vector<RunCombination
         if (run.sets.empty()) items.push_back({"none", false, true, x, lines});
         const float indent = font.textWidth("    ", textScale);
         for (size_t i = 0; i < run.sets.size(); ++i) {
-            std::string text = setText(run.sets[i]);
+            std::string text = levels::digitList(run.sets[i], " ");
             float w = font.textWidth(text, textScale);
             if (i > 0 && x + font.textWidth(separator, textScale) + w > maxTextWidth) {
                 ++lines;
@@ -125,13 +125,6 @@ RunCombinations combinationsFor(int sum, int length, const std::vector<int>& ent
               [](levels::DigitMask a, levels::DigitMask b) { return (a & (a ^ b) & -(a ^ b)) != 0; });
     for (levels::DigitMask set : result.sets) result.ruledOut.push_back(repeated || (set & placed) != placed);
     return result;
-}
-
-std::string setText(levels::DigitMask set) {
-    std::string text;
-    for (int digit = 1; digit <= 9; ++digit)
-        if (set & levels::digitBit(digit)) text += (text.empty() ? "" : " ") + std::to_string(digit);
-    return text;
 }
 
 // Runs are built clue by clue in reading order, so a cell's down run (its clue above) comes first.

@@ -24,7 +24,6 @@ struct RunCombinations {
 // cell) rule out: a set must hold every entered digit, and a run holding a digit twice rules out
 // every set.
 RunCombinations combinationsFor(int sum, int length, const std::vector<int>& entered);
-std::string setText(levels::DigitMask set);  // "1 7 9"
 
 // The runs a cell stands for: a clue's across and down runs, or the runs through a playable cell.
 std::vector<const Run*> runsOfCell(const CTallix& board, const PCell* cell);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace levels {
 
@@ -21,6 +22,14 @@ inline int digitSum(unsigned mask) {
     for (int digit = 1; digit <= 9; ++digit)
         if (mask & digitBit(digit)) sum += digit;
     return sum;
+}
+
+// The digits of the mask, lowest first, `separator` between them: "1 + 7 + 9" for " + ".
+inline std::string digitList(unsigned mask, const char* separator) {
+    std::string text;
+    for (int digit = 1; digit <= 9; ++digit)
+        if (mask & digitBit(digit)) text += (text.empty() ? "" : separator) + std::to_string(digit);
+    return text;
 }
 
 }  // namespace levels

@@ -13,13 +13,6 @@ namespace {
 
 const char* const numberWords[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
 
-std::string digitsPlus(DigitMask combination) {
-    std::string text;
-    for (int digit = 1; digit <= 9; ++digit)
-        if (combination & digitBit(digit)) text += (text.empty() ? "" : " + ") + std::to_string(digit);
-    return text;
-}
-
 // The search for a step: candidates per variable, starting from the entered digits.
 class CHintSearch {
 public:
@@ -82,7 +75,7 @@ Hint CHintSearch::stepAt(int run, int var, Technique technique, const DigitMask*
     if (technique == Technique::basic && othersOpen == 0)
         hint.reason = digit + " completes the " + std::to_string(shape.sum) + " of this run";
     else if (technique == Technique::basic && combinations.size() == 1)
-        hint.reason = "Only " + digitsPlus(combinations[0]) + " makes " + std::to_string(shape.sum) + " in " +
+        hint.reason = "Only " + digitList(combinations[0], " + ") + " makes " + std::to_string(shape.sum) + " in " +
                       numberWords[shape.length] + " cells";
     else if (technique == Technique::combos && holders == 1)
         hint.reason = digit + " is needed in this run and fits only here";

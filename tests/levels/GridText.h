@@ -2,11 +2,15 @@
 // taken as the game reads them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "game/BoardGrid.h"
-#include "tests/support/PlayFixtures.h"
+#include "tests/support/Boards.h"
 
 namespace levelstest {
 
-inline levels::CLevelGrid gridFromText(const std::vector<std::string>& rows) { return gridOf(*playtest::laidOutBoard(rows)); }
+inline levels::CLevelGrid gridFromText(const std::vector<std::string>& rows) {
+    return gridOf(*testsupport::readBoard(testsupport::levelFile(rows)));
+}
 
 }  // namespace levelstest

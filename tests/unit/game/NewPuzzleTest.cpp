@@ -31,13 +31,10 @@ TEST_F(NewPuzzleTest, EverySizeAndDifficultyGivesAPlayableLevelOfItsGrade) {
             ASSERT_TRUE(board.loadLevel(paths.back()));
             EXPECT_EQ(board.width, puzzleSizes[size_t(size)].width);
             EXPECT_GT(board.gold, 0);  // the records were written with it
-            for (int column = 0; column < board.width; ++column) {
-                for (int row = 0; row < board.height; ++row) {
-                    if (startingView::underCaption(board.width, board.height, column, row)) {
-                        EXPECT_EQ(board.cellAt(column, row)->kind, kindUnused);
-                    }
-                }
-            }
+            for (int column = 0; column < board.width; ++column)
+                for (int row = 0; row < board.height; ++row)
+                    EXPECT_TRUE(!startingView::underCaption(board.width, board.height, column, row) ||
+                                board.cellAt(column, row)->kind == kindUnused) << column << "," << row;
         }
     EXPECT_EQ(paths.back(), L"Data\\Levels\\~N015 Brutal.grd");
     EXPECT_EQ(newLevelName({L"Data\\Levels\\60 Summit.grd", L"Data\\Levels\\~N099 Easy.grd", L"Data\\Levels\\~Nx.grd"}, 9),

@@ -32,7 +32,7 @@ bool writeRecords(const std::wstring& name, const levels::MedalLimits& limits) {
     std::vector<uint8_t> bytes;
     if (platform::fileExists(path) && !platform::readWholeFile(path, bytes)) return false;
     platform::IniDocument records(bytes);
-    if (!setMedalLimits(records, name, limits)) return false;
+    if (!setMedalLimits(records, name, limits.gold, limits.silver, limits.bronze)) return false;
     bytes = records.bytes();
     return platform::writeFileAtomically(path, bytes.data(), bytes.size());
 }

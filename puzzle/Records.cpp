@@ -7,7 +7,6 @@
 #include "platform/Platform.h"
 #include "puzzle/SavedGame.h"
 #include "puzzle/Tallix.h"
-#include "solver/MedalLimits.h"
 
 Medal medalFor(uint32_t elapsedMs, int32_t gold, int32_t silver, int32_t bronze) {
     uint32_t seconds = elapsedMs / 1000;
@@ -26,10 +25,10 @@ const char* medalMessage(Medal medal) {
     }
 }
 
-bool setMedalLimits(platform::IniDocument& records, const std::wstring& level, const levels::MedalLimits& limits) {
-    return records.set(level, L"Gold", std::to_wstring(limits.gold)) &&
-           records.set(level, L"Silver", std::to_wstring(limits.silver)) &&
-           records.set(level, L"Bronze", std::to_wstring(limits.bronze));
+bool setMedalLimits(platform::IniDocument& records, const std::wstring& level, int gold, int silver, int bronze) {
+    return records.set(level, L"Gold", std::to_wstring(gold)) &&
+           records.set(level, L"Silver", std::to_wstring(silver)) &&
+           records.set(level, L"Bronze", std::to_wstring(bronze));
 }
 
 // Only a better time is written; an equal one is not. A best time of 0 or below is no record.

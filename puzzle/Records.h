@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <string>
 
-namespace levels {
-struct MedalLimits;
-}
 namespace platform {
 class IniDocument;
 }
@@ -23,4 +20,4 @@ Medal medalFor(uint32_t elapsedMs, int32_t gold, int32_t silver, int32_t bronze)
 const char* medalMessage(Medal medal);  // "You win Gold Medal" ... "No Medal..."
 
 // Sets the three limits of `level` in the records; false when its name cannot head a section.
-bool setMedalLimits(platform::IniDocument& records, const std::wstring& level, const levels::MedalLimits& limits);
+bool setMedalLimits(platform::IniDocument& records, const std::wstring& level, int gold, int silver, int bronze);

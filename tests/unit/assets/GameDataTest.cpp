@@ -65,10 +65,6 @@ std::vector<std::string> filesBelow(const fs::path& root) {
     return names;
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 }  // namespace
 
 // ---- the tool's runs: the same source gives the same bytes; failing to write fails the run -----
@@ -112,7 +108,7 @@ TEST_F(GameData, EveryFileTheGameNamesExistsUnderItsExactName) {
 TEST_F(GameData, EveryImageReadsBackAsBgraWithPowerOfTwoSidesAndAFullChain) {
     int images = 0;
     for (const std::string& name : filesBelow(gameFolder / "Data")) {
-        if (!endsWith(name, ".dds")) continue;
+        if (fs::path(name).extension() != ".dds") continue;
         ++images;
         SCOPED_TRACE(name);
         nv_dds::CImageFile file;
@@ -144,7 +140,7 @@ TEST_F(GameData, TintedImagesAreWhiteAndColouredOnesHaveNoDarkFringe) {
     std::vector<std::string> tinted = {"MainFont.dds", "Zoom.dds", "Move.dds", "Up.dds", "Down.dds", "MedalNone.dds",
                                        "Styles/PopClassic/shadow.dds", "Styles/PopClassicQuad/shadow.dds"};
     for (const std::string& file : filesBelow(data("Styles")))
-        if (file.find("Digits") != std::string::npos && endsWith(file, ".dds")) tinted.push_back("Styles/" + file);
+        if (file.find("Digits") != std::string::npos && fs::path(file).extension() == ".dds") tinted.push_back("Styles/" + file);
     for (const std::string& name : tinted) {
         SCOPED_TRACE(name);
         Picture picture;

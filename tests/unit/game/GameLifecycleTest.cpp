@@ -71,7 +71,7 @@ TEST_F(CGameLifecycleTest, ExitWhilePlayingWritesTheSavedGameButNotAfterTheMedal
 }
 
 // The style and view are read with the view's opacity applied to the style in use, written back at
-// exit beside the keys the game only reads, and come back after a restart.
+// exit beside the keys the game only reads, and come back after a restart, as does the sums switch.
 TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     writeText(settings(), "[GameSettings]\nVisualStyle=1\nViewStyle=2\nBGColorChangeTime=5\n");
     start(0, "Count=3\n0=Classic\n1=Night\n2=Paper\n");
@@ -82,6 +82,7 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     EXPECT_FLOAT_EQ(game->styles[0]->unusedCellColour()[3], 0.0f);
     game->visualStyle = 2;
     game->panel->viewIndex = 1;
+    game->showCombinations = false;
     quit();
     std::string text = readText(settings());
     for (const char* line : {"VisualStyle=2", "ViewStyle=1", "BGColorChangeTime=5"})
@@ -89,6 +90,7 @@ TEST_F(CGameLifecycleTest, SettingsRoundTrip) {
     game = std::make_unique<CGame>();
     EXPECT_EQ(game->currentStyle()->name(), L"Paper");
     EXPECT_FLOAT_EQ(game->currentStyle()->unusedCellColour()[3], 1.0f);
+    EXPECT_FALSE(game->showCombinations);
 }
 
 // Out-of-range settings fall back to the first style and view, and are written back so. With no

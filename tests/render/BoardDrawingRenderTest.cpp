@@ -196,10 +196,9 @@ TEST_F(BoardDrawingRender, WithoutABestTimeTheCardShowsGreyIconsDashesNameAndSav
     for (float dx : {-0.0045f, 0.0045f, 0.021f}) EXPECT_TRUE(shows(medalX + dx, medalY, 128, 128, 128));
     EXPECT_TRUE(shows(cx - 0.105f + 0.01f, captions, 255, 76, 25));
     int first = -1, last = -1;  // of the grey time, not the orange mark
-    for (int x = 0; x < render::frameWidth; ++x) {
-        const render::Pixel pixel = render::readPixel(x, render::pixelRow(captions));
-        if (pixel.r > 150 && pixel.g > 150) last = x, first = first < 0 ? x : first;
-    }
+    const render::Frame row = render::readFrame(render::pixelRow(captions), 1);
+    for (int x = 0; x < render::frameWidth; ++x)
+        if (row[size_t(x) * 4] > 150 && row[size_t(x) * 4 + 1] > 150) last = x, first = first < 0 ? x : first;
     EXPECT_NEAR(last - first + 1, 60.0 / 512 * 0.32 * 800, 1.5);
     EXPECT_TRUE(shows(cx, cy + 0.125f - 0.01f, 178, 204, 255));
     EXPECT_TRUE(shows(cx - 0.115f, cy, 36, 36, 36, 4));

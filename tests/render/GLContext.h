@@ -35,9 +35,9 @@ protected:
 
 struct Pixel { int r = 0, g = 0, b = 0; };
 
-// The whole frame read back: RGBA rows from the bottom.
+// The frame read back: RGBA rows from the bottom, `rows` of them from row `first`; all by default.
 using Frame = std::vector<uint8_t>;
-Frame readFrame();
+Frame readFrame(int first = 0, int rows = frameHeight);
 
 // Frame pixel (x, y), y counted upwards from the bottom row as GL does.
 Pixel readPixel(int x, int y);

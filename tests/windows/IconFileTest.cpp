@@ -8,6 +8,7 @@
 #include "tools/win32/IconFile.h"
 
 using testsupport::Bytes;
+using testsupport::le32;
 
 namespace {
 
@@ -33,10 +34,9 @@ Bytes iconPixels(HICON icon, int width, int height) {
 // The 64 x 64 icon bitmap's pixel (x, y) as blue, green, red from the top, read without the code
 // under test: a 14-byte file header whose pixel offset says where the bottom-up 32-bit rows start.
 Bytes artPixel(const Bytes& bmp, int x, int y) {
-    auto get32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
-    size_t at = static_cast<size_t>(get32(10)) + (static_cast<size_t>(63 - y) * 64 + x) * 4;
-    if (bmp.size() < 54 || get32(18) != 64 || get32(22) != 64 || at + 4 > bmp.size()) return Bytes();
-    return Bytes(bmp.begin() + at, bmp.begin() + at + 3);
+    if (bmp.size() < 54 || le32(bmp, 18) != 64 || le32(bmp, 22) != 64) return Bytes();
+    const size_t at = le32(bmp, 10) + (static_cast<size_t>(63 - y) * 64 + x) * 4;
+    return at + 4 > bmp.size() ? Bytes() : Bytes(bmp.begin() + at, bmp.begin() + at + 3);
 }
 
 }  // namespace

@@ -19,11 +19,12 @@ namespace {
 constexpr uint32_t hintCost = 30000;        // milliseconds added to the play time
 constexpr uint32_t restBeforeBox = 500;     // milliseconds on a clue before its box shows
 
-std::vector<int> enteredDigits(const CTallix& board) {
-    std::vector<int> digits(size_t(board.width) * size_t(board.height), 0);
-    for (int x = 0; x < board.width; ++x)
-        for (int y = 0; y < board.height; ++y)
-            if (const PCellActive* cell = asActive(board.cellAt(x, y))) digits[size_t(y * board.width + x)] = cell->value;
+// The player's digits by index of `grid`, the board's own (0: none), as findHint takes them.
+std::vector<int> enteredDigits(const CTallix& board, const levels::CLevelGrid& grid) {
+    std::vector<int> digits(size_t(grid.width()) * size_t(grid.height()), 0);
+    for (int x = 0; x < grid.width(); ++x)
+        for (int y = 0; y < grid.height(); ++y)
+            if (const PCellActive* cell = asActive(board.cellAt(x, y))) digits[size_t(grid.index(x, y))] = cell->value;
     return digits;
 }
 
@@ -39,7 +40,7 @@ void CGame::takeHint() {
         hintSolution_ = levels::uniqueSolution(grid, 200000);
         hintBoard_ = board;
     }
-    levels::Hint hint = levels::findHint(grid, enteredDigits(*board), hintSolution_);
+    levels::Hint hint = levels::findHint(grid, enteredDigits(*board, grid), hintSolution_);
     board->hint = {};
     board->hint.reason = hint.reason;
     board->hint.focus = placeOf(hint.cell, board->width);

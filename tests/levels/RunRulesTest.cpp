@@ -60,10 +60,10 @@ TEST(RunRules, ExactIsPreciseAndPlainerRulesAreSound) {
             DigitMask got[9];
             std::copy(cells, cells + length, got);
             const bool kept = applyRule(rule, sum, length, got);
-            if (rule == Technique::exact) ASSERT_EQ(kept, feasible) << "trial " << trial;
+            if (rule == Technique::exact) { ASSERT_EQ(kept, feasible) << "trial " << trial; }
             for (int i = 0; feasible && i < length; ++i) {
                 ASSERT_TRUE(kept) << "trial " << trial;
-                if (rule == Technique::exact) ASSERT_EQ(got[i], expected[i]) << "trial " << trial << " cell " << i;
+                if (rule == Technique::exact) { ASSERT_EQ(got[i], expected[i]) << "trial " << trial << " cell " << i; }
                 ASSERT_EQ(got[i] & expected[i], expected[i]) << "sound, trial " << trial;
                 ASSERT_EQ(got[i] & ~cells[i], 0) << "only narrows, trial " << trial;
             }
@@ -94,7 +94,7 @@ TEST(RunRules, EachRuleReachesWhatItPromises) {
         for (const std::string& digits : row.before) cells.push_back(mask(digits));
         for (const std::string& digits : row.after) after.push_back(mask(digits));
         EXPECT_EQ(applyRule(row.rule, row.sum, int(cells.size()), cells.data()), !after.empty()) << row.sum;
-        if (!after.empty()) EXPECT_EQ(cells, after) << row.sum;
+        if (!after.empty()) { EXPECT_EQ(cells, after) << row.sum; }
     }
     DigitMask pair[3] = {mask("12"), mask("12"), allDigits};
     ASSERT_TRUE(applyBasic(10, 3, pair));

@@ -28,10 +28,6 @@ inline std::unique_ptr<CTallix> loadBoard(const std::string& name, const Bytes& 
     return board;
 }
 
-inline std::unique_ptr<CTallix> laidOutBoard(const std::vector<std::string>& rows, float centreY = 0.37f) {
-    return readBoard(levelFile(rows), 1.0f, centreY);
-}
-
 // Key presses named as xdotool names them, separated by blanks: "Right 7 shift+7 ctrl+shift+z".
 template <class Target>
 void type(Target& target, const std::string& keys) {

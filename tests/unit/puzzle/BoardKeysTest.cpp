@@ -9,7 +9,7 @@ using namespace playtest;
 
 // Playable cells with gaps: the cursor passes over the gaps and stops at the edges.
 TEST(BoardCursor, MovesOverPlayableCellsOnly) {
-    auto b = laidOutBoard({"u u u u u", "u p p u p", "u p u u u", "u u u p p"});
+    auto b = readBoard(levelFile({"u u u u u", "u p p u p", "u p u u u", "u u u p p"}));
     EXPECT_EQ(firstPlayable(*b), (CellPlace{1, 1}));
     using M = CursorMove;
     for (auto [from, move, to] : {std::tuple{CellPlace{1, 1}, M::Right, CellPlace{2, 1}}, {{2, 1}, M::Right, {4, 1}},
@@ -18,13 +18,13 @@ TEST(BoardCursor, MovesOverPlayableCellsOnly) {
                                   {{4, 3}, M::Up, {4, 1}}, {{4, 1}, M::RowStart, {1, 1}}, {{1, 1}, M::RowEnd, {4, 1}},
                                   {{3, 3}, M::RowStart, {3, 3}}})
         EXPECT_EQ(moveCursor(*b, from, move), to) << from.column << "," << from.row << " move " << int(move);
-    EXPECT_FALSE(firstPlayable(*laidOutBoard({"u u", "u u"})).valid());
+    EXPECT_FALSE(firstPlayable(*readBoard(levelFile({"u u", "u u"}))).valid());
 }
 
 // Without the pointer on a playable cell the first key only shows the cursor; with it, keys act
 // there. The cursor follows the pointer and the hover follows the cursor.
 TEST(BoardKeys, FirstKeyPlacesTheCursorThenKeysEnterClearAndMark) {
-    auto b = laidOutBoard(squareGrid());
+    auto b = readBoard(levelFile(squareGrid()));
     type(*b, "5");
     EXPECT_TRUE(b->cursorShown);
     EXPECT_EQ(b->cursor, (CellPlace{1, 1}));
@@ -72,7 +72,7 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
     };
     for (const auto& [name, change] : rows) {
         SCOPED_TRACE(name);
-        auto b = laidOutBoard(squareGrid());
+        auto b = readBoard(levelFile(squareGrid()));
         b->markPopUp = &keypad;
         b->mouseMove(cellCentreX(*b, 1), cellCentreY(*b, 1));
         type(*b, "1 Down 1 Up");
@@ -100,7 +100,7 @@ TEST(BoardHistory, UndoAndRedoEveryKindOfChange) {
         EXPECT_FALSE(b->redo());
     }
 
-    auto b = laidOutBoard(squareGrid());
+    auto b = readBoard(levelFile(squareGrid()));
     b->mouseMove(cellCentreX(*b, 1), cellCentreY(*b, 1));
     type(*b, "1 2");
     EXPECT_TRUE(b->undo());

@@ -25,7 +25,7 @@ protected:
     }
 
     PPopUp ring{PPopUp::ring}, keypad{PPopUp::keypad};
-    std::unique_ptr<CTallix> board = laidOutBoard(squareGrid(), 0.375f);
+    std::unique_ptr<CTallix> board = readBoard(levelFile(squareGrid()), 1.0f, 0.375f);
 };
 
 // The mark under the pointer is the third of the cell it is in (a clue keeps the last one); a
@@ -69,7 +69,7 @@ TEST_F(PlayRulesTest, WheelStepsOneDigitWithinZeroToNineOnPlayableCellsOnly) {
     board->wheel(0);
     EXPECT_EQ(cell.value, 0);
 
-    auto fixed = laidOutBoard({"7\\0 f4 p"});
+    auto fixed = readBoard(levelFile({"7\\0 f4 p"}));
     for (int column : {1, 0}) {
         fixed->mouseMove(cellCentreX(*fixed, column), cellCentreY(*fixed, 0));
         fixed->wheel(column ? 120 : -120);
@@ -123,7 +123,7 @@ TEST_F(PlayRulesTest, LeftOpensTheRingAndRightTheKeypadOnAPlayableCell) {
     EXPECT_TRUE(keypad.markMode());
     EXPECT_EQ(keypad.targetCell(), &playable(*board, 2, 1));
 
-    auto bare = laidOutBoard(squareGrid(), 0.375f);
+    auto bare = readBoard(levelFile(squareGrid()), 1.0f, 0.375f);
     bare->mouseMove(x(1), y(1));
     for (int button : {0, 2}) bare->buttonDown(x(1), y(1), button);
     EXPECT_EQ(bare->currentPopUp, nullptr);

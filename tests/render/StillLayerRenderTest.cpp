@@ -1,6 +1,6 @@
-// The still layer against direct drawing, frame for frame: the level page, and the largest shipped
-// board in play in every style at several zooms with an entered digit and a hovered cell, through
-// both ways of filling the layer. A change shows in the very next frame.
+// The still layer against direct drawing, frame for frame, through both ways of filling it: a turned
+// level page, and the largest shipped board in play with a hovered cell, where each comparison changes
+// one thing only (the style, the zoom or an entered digit). A change shows in the very next frame.
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -94,8 +94,8 @@ TEST_F(StillLayerRender, LevelPageAndLargestBoardInEveryStyleLookAsDrawnDirectly
         expectSameAsDirect(method, [&] { toPage(0); }, [&] { toPage(summit / 6); });
         game->startLevel(summit % 6);
         CTallix& board = *game->pageSlots[summit % 6];
-        // A digit in the first playable cell; the pointer on the playable cell nearest the middle,
-        // which every zoom keeps on screen.
+        // A digit in the first playable cell, which the smallest zoom shows; the pointer on the
+        // playable cell nearest the middle, which every zoom keeps on screen.
         PCell* entered = nullptr;
         PCell* hovered = nullptr;
         int hoveredColumn = 0, hoveredRow = 0, nearest = 1 << 30;
@@ -108,9 +108,9 @@ TEST_F(StillLayerRender, LevelPageAndLargestBoardInEveryStyleLookAsDrawnDirectly
                 if (cell != entered && distance < nearest)
                     hovered = cell, hoveredColumn = column, hoveredRow = row, nearest = distance;
             }
-        static_cast<PCellActive*>(entered)->value = 7;
         ASSERT_NE(hovered, nullptr);
-        auto show = [&](size_t style, float zoom) {
+        auto show = [&](size_t style, float zoom, int digit) {
+            static_cast<PCellActive*>(entered)->value = digit;
             game->visualStyle = int32_t(style % game->styles.size());
             game->currentStyle()->setUnusedCellAlpha(game->panel->viewOpacity());
             board.zoom = zoom;
@@ -121,7 +121,8 @@ TEST_F(StillLayerRender, LevelPageAndLargestBoardInEveryStyleLookAsDrawnDirectly
         for (size_t style = 0; style < game->styles.size(); ++style)
             for (float zoom : {1.0f, 0.7f, 1.6f}) {
                 SCOPED_TRACE(testing::Message() << "style " << style << ", zoom " << zoom);
-                expectSameAsDirect(method, [&] { show(style + (zoom == 1.0f), zoom * 1.1f); }, [&] { show(style, zoom); });
+                auto before = [&] { show(style + (zoom == 1.0f), zoom == 1.6f ? 1.76f : zoom, zoom == 0.7f ? 0 : 7); };
+                expectSameAsDirect(method, before, [&] { show(style, zoom, 7); });
                 ASSERT_EQ(board.hoveredCell, hovered);
             }
         static_cast<PCellActive*>(entered)->value = 0;

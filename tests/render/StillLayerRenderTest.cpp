@@ -125,7 +125,6 @@ TEST_F(StillLayerRender, LevelPageAndLargestBoardInEveryStyleLookAsDrawnDirectly
                 expectSameAsDirect(method, before, [&] { show(style, zoom, 7); });
                 ASSERT_EQ(board.hoveredCell, hovered);
             }
-        static_cast<PCellActive*>(entered)->value = 0;
         game->screen = GameScreen::MainMenu;
         game->activePuzzle = nullptr;
     }

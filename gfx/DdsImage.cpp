@@ -223,10 +223,11 @@ bool CImageFile::readMemory(const uint8_t* data, size_t size) {
 
 // ---- first face in place ----------------------------------------------------------------------
 
-// The levels as readFace would take them, but pointing into the data; a level that would need
-// padding with zeros makes the caller read the file the long way.
+// The levels as readFace would take them, but pointing into the data; the face's end is counted
+// on past a level that would need padding with zeros, so the caller can pad the data to it.
 bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face) {
     face.levels.clear();
+    face.end = 0;
     Header header;
     PixelFormat pixel;
     uint32_t depth = 1;
@@ -243,14 +244,14 @@ bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face) {
             depth = halved(depth);
         }
         const uint64_t bytes = levelBytes(pixel, width, height, depth);
-        if (bytes > size - offset) {
-            face.levels.clear();
-            return false;
-        }
-        face.levels.push_back({width, height, data + offset, uint32_t(bytes)});
+        if (offset <= size && bytes <= size - offset)
+            face.levels.push_back({width, height, data + offset, uint32_t(bytes)});
         offset += size_t(bytes);
     }
-    return true;
+    face.end = offset;
+    if (offset <= size) return true;
+    face.levels.clear();
+    return false;
 }
 
 }  // namespace nv_dds

@@ -27,11 +27,7 @@ uint32_t fixedTime() { return 90000; }  // the backdrop keeps its tint, the cloc
 int differingPixels(const Frame& a, const Frame& b) {
     int count = 0;
     for (size_t i = 0; i + 3 < a.size(); i += 4)
-        for (size_t c = 0; c < 3; ++c)
-            if (std::abs(int(a[i + c]) - int(b[i + c])) > 2) {
-                ++count;
-                break;
-            }
+        count += std::abs(a[i] - b[i]) > 2 || std::abs(a[i + 1] - b[i + 1]) > 2 || std::abs(a[i + 2] - b[i + 2]) > 2;
     return count;
 }
 

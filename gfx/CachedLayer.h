@@ -42,8 +42,9 @@ PixelBox currentViewport();  // GL_VIEWPORT; the context must be current
 // would have been anyway and copied with glCopyTexSubImage2D. Direct: no layer; every caller draws
 // directly. Automatic takes the first of these the context offers.
 //
-// A picture is drawn only once its key has held for a frame, so that a drag of the board, which
-// changes the key every frame, is drawn directly instead of into the layer as well.
+// A new key is drawn into the layer at once, unless the key changed on the previous frame too: a
+// drag of the board, which changes it every frame, is drawn directly until the key holds, instead
+// of into the layer as well.
 // Every call needs the GL context current; the view projection of the frame is assumed set, and
 // alpha blending on, as the shell sets it.
 class CCachedLayer {
@@ -85,6 +86,7 @@ private:
     PixelBox area_;
     LayerKey drawnKey_;  // the picture in the texture
     LayerKey lastKey_;   // asked for by the previous frame
+    bool lastChanged_ = false;  // the previous frame asked for another key than the one before
     bool drawn_ = false;
     bool shown_ = false;
 };

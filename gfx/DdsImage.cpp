@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx/NarrowText.h"
 #include "platform/Platform.h"
 
 namespace nv_dds {
@@ -188,12 +189,8 @@ void CImageFile::clear() {
 
 bool CImageFile::readFile(const std::string& fileName) {
     clear();
-    std::wstring wideName;
-    wideName.reserve(fileName.size());
-    for (char c : fileName)
-        wideName.push_back(wchar_t(static_cast<unsigned char>(c)));
     std::vector<uint8_t> bytes;
-    if (!platform::readWholeFile(wideName, bytes))
+    if (!platform::readWholeFile(low8Name(std::wstring(fileName.begin(), fileName.end())), bytes))
         return false;
     return readMemory(bytes.data(), bytes.size());
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gfx/DdsImage.h"
+#include "gfx/NarrowText.h"
 #include "gfx/TextureUpload.h"
 #include "platform/Platform.h"
 
@@ -28,11 +29,8 @@ bool CTextureCache::isDdsName(const std::wstring& fileName) {
 // with zeros first, as the reader pads it.
 uint32_t CTextureCache::loadTextureFile(const std::wstring& fileName) {
     if (!isDdsName(fileName)) return 0;
-    std::wstring readName;
-    readName.reserve(fileName.size());
-    for (wchar_t unit : fileName) readName.push_back(wchar_t(unit & 0xFF));
     std::vector<uint8_t> bytes;
-    if (!platform::readWholeFile(readName, bytes)) return 0;
+    if (!platform::readWholeFile(low8Name(fileName), bytes)) return 0;
     nv_dds::FirstFace face;
     if (!nv_dds::locateFirstFace(bytes.data(), bytes.size(), face) && face.end > bytes.size()) {
         bytes.resize(face.end, 0);

@@ -56,10 +56,6 @@ public:
     CCachedLayer(const CCachedLayer&) = delete;
     CCachedLayer& operator=(const CCachedLayer&) = delete;
 
-    // True when this frame is drawn directly whatever the key (Direct, or the shell's F1 or F2
-    // on), so the caller may skip building one; chooses the method on the first call. Counts as
-    // this frame's prepare: shown() is false afterwards. prepare asks it first.
-    bool refuses();
     // Call before anything is drawn in `area` this frame; `viewport` is the current one. True when
     // the layer holds the picture of `key` and draw() stands in for drawing it; drawPicture draws
     // it as the frame would, covering every pixel of the area (drawing outside it is cut off).
@@ -69,10 +65,13 @@ public:
     // The picture of the last prepare that returned true, in place of what the frame holds there.
     void draw() const;
 
-    Method method() const { return method_; }  // the one in use; Automatic until the first refuses
+    Method method() const { return method_; }  // the one in use; Automatic until the first prepare
     bool shown() const { return shown_; }      // the last prepare returned true
 
 private:
+    // True when this frame is drawn directly whatever the key (Direct, or the shell's F1 or F2
+    // on); chooses the method on the first call.
+    bool refuses();
     bool ready(const PixelBox& viewport);  // a texture (and framebuffer object) for this viewport
     void drawInto(const PixelBox& area, const std::function<void()>& drawPicture);
     void release();

@@ -1,7 +1,7 @@
-// Runs every benchmark, then prints the registered ratio figures from the same run. The
-// repetitions of the benchmarks run in random interleaved order unless the command line says
-// otherwise, so that a machine shared with others, busier at one moment than the next, weighs
-// on both sides of a ratio alike.
+// Runs every benchmark, then prints the registered ratio figures from the same run; exits with 1
+// when a figure measured in the run misses its goal. The repetitions of the benchmarks run in
+// random interleaved order unless the command line says otherwise, so that a machine shared with
+// others, busier at one moment than the next, weighs on both sides of a ratio alike.
 #include "bench/Ratios.h"
 
 #include <benchmark/benchmark.h>
@@ -44,7 +44,9 @@ private:
     std::map<std::string, double> seconds_;
 };
 
-void printFigures(const RecordingReporter& reporter) {
+// True when every measured figure with a goal meets it.
+bool printFigures(const RecordingReporter& reporter) {
+    bool met = true;
     std::printf("\nFigures (ratios measured in this run):\n");
     for (const RatioFigure& figure : ratioFigures()) {
         const double* measured = reporter.find(figure.measured);
@@ -55,9 +57,12 @@ void printFigures(const RecordingReporter& reporter) {
         }
         double ratio = *measured / *baseline;
         std::printf("  %-62s %7.2f x  (%8.2f ms)", figure.title.c_str(), ratio, *measured * 1e3);
-        if (figure.goal > 0) std::printf("  goal <= %.2f x%s", figure.goal, ratio <= figure.goal ? "" : "  MISSED");
+        bool missed = figure.goal > 0 && ratio > figure.goal;
+        if (figure.goal > 0) std::printf("  goal <= %.2f x%s", figure.goal, missed ? "  MISSED" : "");
         std::printf("\n");
+        met = met && !missed;
     }
+    return met;
 }
 
 bool hasFlag(int argc, char** argv, const char* flag) {
@@ -79,7 +84,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printFigures(reporter);
+    bool met = printFigures(reporter);
     benchmark::Shutdown();
-    return 0;
+    return met ? 0 : 1;
 }

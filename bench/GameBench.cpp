@@ -123,17 +123,41 @@ void BM_LevelPageFrame(benchmark::State& state) {
 BENCHMARK(BM_LevelPageFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
     ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
+// The 20 x 11 board in play, every playable cell holding a digit; the last one.
+PCellActive* fillLargeBoard(CGame& game) {
+    game.startLevel(0);
+    CTallix* board = game.pageSlots[0].get();
+    PCellActive* last = nullptr;
+    for (int y = 0; y < board->height; ++y)
+        for (int x = 0; x < board->width; ++x)
+            if (PCell* cell = board->cellAt(x, y); cell && cell->kind == kindPlayable)
+                (last = static_cast<PCellActive*>(cell))->value = (x + y) % 9 + 1;
+    return last;
+}
+
 void BM_LargeBoardFrame(benchmark::State& state) {
-    frames(state, [](CGame& game) {
-        game.startLevel(0);
-        CTallix* board = game.pageSlots[0].get();
-        for (int y = 0; y < board->height; ++y)
-            for (int x = 0; x < board->width; ++x)
-                if (PCell* cell = board->cellAt(x, y); cell && cell->kind == kindPlayable)
-                    static_cast<PCellActive*>(cell)->value = (x + y) % 9 + 1;
-    });
+    frames(state, [](CGame& game) { fillLargeBoard(game); });
 }
 BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
+    ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
+
+// A digit typed on that board: the frame that shows it and the one after, which together pay for
+// the still layer taking its new picture.
+void BM_TypedDigitFrames(benchmark::State& state) {
+    if (!prepare(state)) return;
+    CGame game;
+    PCellActive* cell = fillLargeBoard(game);
+    for (auto _ : state) {
+        cell->value = cell->value % 9 + 1;
+        for (int frame = 0; frame < 2; ++frame) {
+            bench::beginFrame();
+            game.draw();
+            bench::endFrame();
+        }
+    }
+    game.screen = GameScreen::MainMenu;
+}
+BENCHMARK(BM_TypedDigitFrames)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
     ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 // The chooser's screen while a level is made on the worker thread (a hard one, started again
@@ -168,6 +192,7 @@ TALLIX_RATIO("frame while a level is made vs without", "BM_ChooserFrameWhileMaki
 TALLIX_RATIO("main menu frame / bare frame", "BM_MainMenuFrame", "BM_BareFrame", 1.15);
 TALLIX_RATIO("level page frame / bare frame", "BM_LevelPageFrame", "BM_BareFrame", 1.2);
 TALLIX_RATIO("20 x 11 board in play / bare frame", "BM_LargeBoardFrame", "BM_BareFrame", 1.3);
+TALLIX_RATIO("a digit typed on it: two frames / bare frame", "BM_TypedDigitFrames", "BM_BareFrame");
 TALLIX_RATIO("CGame construction / bare frame", "BM_ConstructGame", "BM_BareFrame", 7.0);
 
 }  // namespace

@@ -77,7 +77,6 @@ PixelBox pixelsOf(const PixelBox& viewport, float left, float bottom, float righ
 // everything. none: this frame draws it all directly. The boards on the page were fitted to their
 // cards when placed there.
 CGame::StillPart CGame::prepareStillLayer() {
-    if (stillLayer->refuses()) return StillPart::none;
     const CVisualStyle* style = currentStyle();
     CTallix* board = openBoard();
     StillPart part = StillPart::backdrop;

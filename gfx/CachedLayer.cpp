@@ -169,18 +169,17 @@ bool CCachedLayer::prepare(const LayerKey& key, const PixelBox& area, const Pixe
         return false;
     }
     PixelBox box = clipped(area, viewport);
+    const bool changed = key != lastKey_, keptChanging = changed && lastChanged_;
+    if (changed) lastKey_ = key;
+    lastChanged_ = changed;
     if (!drawn_ || !(box == area_) || !(viewport == viewport_) || key != drawnKey_) {
-        if (key != lastKey_) {  // changed since the last frame: drawn directly until it holds
-            lastKey_ = key;
-            return false;
-        }
+        if (keptChanging) return false;  // a drag: drawn directly until the key holds
         drawInto(box, drawPicture);
         drawnKey_ = key;
         area_ = box;
         viewport_ = viewport;
         drawn_ = true;
     }
-    if (key != lastKey_) lastKey_ = key;
     shown_ = true;
     return true;
 }

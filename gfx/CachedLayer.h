@@ -42,8 +42,9 @@ PixelBox currentViewport();  // GL_VIEWPORT; the context must be current
 // would have been anyway and copied with glCopyTexSubImage2D. Direct: no layer; every caller draws
 // directly. Automatic takes the first of these the context offers.
 //
-// A picture is drawn only once its key has held for a frame, so that a drag of the board, which
-// changes the key every frame, is drawn directly instead of into the layer as well.
+// A new key is drawn into the layer at once, unless the key changed on the previous frame too: a
+// drag of the board, which changes it every frame, is drawn directly until the key holds, instead
+// of into the layer as well.
 // Every call needs the GL context current; the view projection of the frame is assumed set, and
 // alpha blending on, as the shell sets it.
 class CCachedLayer {
@@ -55,10 +56,6 @@ public:
     CCachedLayer(const CCachedLayer&) = delete;
     CCachedLayer& operator=(const CCachedLayer&) = delete;
 
-    // True when this frame is drawn directly whatever the key (Direct, or the shell's F1 or F2
-    // on), so the caller may skip building one; chooses the method on the first call. Counts as
-    // this frame's prepare: shown() is false afterwards. prepare asks it first.
-    bool refuses();
     // Call before anything is drawn in `area` this frame; `viewport` is the current one. True when
     // the layer holds the picture of `key` and draw() stands in for drawing it; drawPicture draws
     // it as the frame would, covering every pixel of the area (drawing outside it is cut off).
@@ -68,10 +65,13 @@ public:
     // The picture of the last prepare that returned true, in place of what the frame holds there.
     void draw() const;
 
-    Method method() const { return method_; }  // the one in use; Automatic until the first refuses
+    Method method() const { return method_; }  // the one in use; Automatic until the first prepare
     bool shown() const { return shown_; }      // the last prepare returned true
 
 private:
+    // True when this frame is drawn directly whatever the key (Direct, or the shell's F1 or F2
+    // on); chooses the method on the first call.
+    bool refuses();
     bool ready(const PixelBox& viewport);  // a texture (and framebuffer object) for this viewport
     void drawInto(const PixelBox& area, const std::function<void()>& drawPicture);
     void release();
@@ -85,6 +85,7 @@ private:
     PixelBox area_;
     LayerKey drawnKey_;  // the picture in the texture
     LayerKey lastKey_;   // asked for by the previous frame
+    bool lastChanged_ = false;  // the previous frame asked for another key than the one before
     bool drawn_ = false;
     bool shown_ = false;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx/NarrowText.h"
 #include "platform/Platform.h"
 
 namespace nv_dds {
@@ -188,12 +189,8 @@ void CImageFile::clear() {
 
 bool CImageFile::readFile(const std::string& fileName) {
     clear();
-    std::wstring wideName;
-    wideName.reserve(fileName.size());
-    for (char c : fileName)
-        wideName.push_back(wchar_t(static_cast<unsigned char>(c)));
     std::vector<uint8_t> bytes;
-    if (!platform::readWholeFile(wideName, bytes))
+    if (!platform::readWholeFile(low8Name(std::wstring(fileName.begin(), fileName.end())), bytes))
         return false;
     return readMemory(bytes.data(), bytes.size());
 }
@@ -223,10 +220,11 @@ bool CImageFile::readMemory(const uint8_t* data, size_t size) {
 
 // ---- first face in place ----------------------------------------------------------------------
 
-// The levels as readFace would take them, but pointing into the data; a level that would need
-// padding with zeros makes the caller read the file the long way.
+// The levels as readFace would take them, but pointing into the data; the face's end is counted
+// on past a level that would need padding with zeros, so the caller can pad the data to it.
 bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face) {
     face.levels.clear();
+    face.end = 0;
     Header header;
     PixelFormat pixel;
     uint32_t depth = 1;
@@ -243,14 +241,14 @@ bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face) {
             depth = halved(depth);
         }
         const uint64_t bytes = levelBytes(pixel, width, height, depth);
-        if (bytes > size - offset) {
-            face.levels.clear();
-            return false;
-        }
-        face.levels.push_back({width, height, data + offset, uint32_t(bytes)});
+        if (offset <= size && bytes <= size - offset)
+            face.levels.push_back({width, height, data + offset, uint32_t(bytes)});
         offset += size_t(bytes);
     }
-    return true;
+    face.end = offset;
+    if (offset <= size) return true;
+    face.levels.clear();
+    return false;
 }
 
 }  // namespace nv_dds

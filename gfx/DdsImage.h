@@ -68,11 +68,13 @@ struct LevelInPlace {
 // The first face of a file in memory as readMemory would read it (format, components, level 0 and
 // then its mipmaps, the same sizes and bytes) without copying a byte. False where readMemory is
 // false, and also where a level of the first face runs past the end of the data, which
-// readMemory would pad with zeros. `levels` is empty after false.
+// readMemory would pad with zeros. `levels` is empty after false. The data padded with zeros up to
+// `end` locates the face readMemory reads from the data as it was.
 struct FirstFace {
     uint32_t format = 0;
     int32_t components = 0;
     std::vector<LevelInPlace> levels;  // level 0 first
+    size_t end = 0;  // where the first face ends in the data, as the header says; 0 if it is refused
 };
 bool locateFirstFace(const uint8_t* data, size_t size, FirstFace& face);
 

@@ -10,3 +10,11 @@ inline std::string narrowLow8(const std::wstring& text) {
     for (wchar_t unit : text) narrow.push_back(static_cast<char>(static_cast<unsigned char>(unit & 0xFF)));
     return narrow;
 }
+
+// The same cut, kept wide: the name under which a byte-oriented reader opens the file. A char
+// widened with its sign comes out as its byte.
+inline std::wstring low8Name(const std::wstring& name) {
+    std::wstring cut(name);
+    for (wchar_t& unit : cut) unit = wchar_t(unit & 0xFF);
+    return cut;
+}

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gfx/DdsImage.h"
+#include "gfx/NarrowText.h"
 #include "gfx/TextureUpload.h"
 #include "platform/Platform.h"
 
@@ -24,18 +25,16 @@ bool CTextureCache::isDdsName(const std::wstring& fileName) {
 }
 
 // The file is read as CImageFile::readFile reads it, under its name cut to 8 bits per unit and
-// widened back, and uploaded straight from the bytes read; only a file whose first face ends early
-// takes the long way, which pads the missing bytes with zeros.
+// widened back, and uploaded straight from the bytes read; a first face that ends early is padded
+// with zeros first, as the reader pads it.
 uint32_t CTextureCache::loadTextureFile(const std::wstring& fileName) {
     if (!isDdsName(fileName)) return 0;
-    std::wstring readName;
-    readName.reserve(fileName.size());
-    for (wchar_t unit : fileName) readName.push_back(wchar_t(unit & 0xFF));
     std::vector<uint8_t> bytes;
-    if (!platform::readWholeFile(readName, bytes)) return 0;
+    if (!platform::readWholeFile(low8Name(fileName), bytes)) return 0;
     nv_dds::FirstFace face;
-    if (nv_dds::locateFirstFace(bytes.data(), bytes.size(), face)) return uploadTexture(face);
-    nv_dds::CImageFile image;
-    if (!image.readMemory(bytes.data(), bytes.size())) return 0;
-    return uploadTexture(image);
+    if (!nv_dds::locateFirstFace(bytes.data(), bytes.size(), face) && face.end > bytes.size()) {
+        bytes.resize(face.end, 0);
+        nv_dds::locateFirstFace(bytes.data(), bytes.size(), face);
+    }
+    return uploadTexture(face);
 }

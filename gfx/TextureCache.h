@@ -22,7 +22,7 @@ public:
 
 private:
     // Reads and uploads one file; 0 on failure. The new texture stays bound with 2D texturing on.
-    uint32_t loadTextureFile(const std::wstring& fileName);
+    static uint32_t loadTextureFile(const std::wstring& fileName);
 
     std::map<std::wstring, uint32_t> textures_;
 };

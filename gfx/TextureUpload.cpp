@@ -154,16 +154,3 @@ uint32_t uploadTexture(const nv_dds::FirstFace& face) {
     }
     return name;
 }
-
-// Other cube faces and volume slices are not used.
-uint32_t uploadTexture(const nv_dds::CImageFile& image) {
-    if (image.textureCount() == 0) return 0;
-    const nv_dds::CTexture& first = image.texture(0);
-    nv_dds::FirstFace face;
-    face.format = image.format();
-    face.components = image.components();
-    face.levels.push_back({first.width(), first.height(), first.pixels(), first.size()});
-    for (const nv_dds::CSurface& level : first.mipmaps())
-        face.levels.push_back({level.width(), level.height(), level.pixels(), level.size()});
-    return uploadTexture(face);
-}

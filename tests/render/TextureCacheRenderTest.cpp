@@ -52,17 +52,20 @@ TEST_F(CTextureCacheRender, UploadLeavesTheTextureBoundAndModulated) {
     EXPECT_TRUE(shows(0.5f, 0.3f, 0, 255, 255));
 }
 
-// Level 0 red, every stored level below it green: a quad of a few pixels shows the stored levels.
+// Level 0 green, the stored levels below it red: a quad of a few pixels shows them, blue if swapped.
+// A file that stops short inside its last level still loads.
 TEST_F(CTextureCacheRender, StoredMipmapsAreUploadedAndMissingOnesBuilt) {
-    writeBgraDds(folder / "Stored.dds", {solidBgra(8, 8, red), solidBgra(4, 4, green), solidBgra(2, 2, green),
-                                         solidBgra(1, 1, green)});
+    writeBgraDds(folder / "Stored.dds", {solidBgra(8, 8, green), solidBgra(4, 4, red), solidBgra(2, 2, red),
+                                         solidBgra(1, 1, red)});
     writeBgraDds(folder / "Built.dds", {solidBgra(8, 8, red)});
+    std::filesystem::copy_file(folder / "Stored.dds", folder / "Short.dds");
+    std::filesystem::resize_file(folder / "Short.dds", std::filesystem::file_size(folder / "Short.dds") - 4);
     const float twoPixels = 2.0f / render::frameWidth;
     render::drawTexturedQuad(cache.getTexture(L"Stored.dds"), 0.25f, 0.5f, twoPixels, twoPixels);
+    render::drawTexturedQuad(cache.getTexture(L"Short.dds"), 0.5f, 0.5f, 2 * twoPixels, 2 * twoPixels);
     render::drawTexturedQuad(cache.getTexture(L"Built.dds"), 0.75f, 0.5f, twoPixels, twoPixels);
     const int row = render::pixelRow(0.5f) - 1;
-    EXPECT_TRUE(render::colourNear(render::readPixel(render::pixelColumn(0.25f), row), 0, 255, 0));
-    EXPECT_TRUE(render::colourNear(render::readPixel(render::pixelColumn(0.75f), row), 255, 0, 0));
+    for (float x : {0.25f, 0.5f, 0.75f}) EXPECT_TRUE(render::colourNear(render::readPixel(render::pixelColumn(x), row), 255, 0, 0)) << x;
 }
 
 // Each exact name is read once and its failure remembered; another spelling of a name is another

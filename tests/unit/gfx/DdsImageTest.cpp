@@ -138,9 +138,16 @@ TEST(CImageFile, AcceptedFilesGiveTheirFormatKindFacesAndLevels) {
         EXPECT_EQ(image.kind(), c.kind);
         ASSERT_EQ(image.textureCount(), c.faces);
         for (const nv_dds::CTexture& face : image.textures()) ASSERT_EQ(face.mipmapCount() + 1, c.levels);
-        for (size_t i = 0; i < c.first.size(); ++i)
-            EXPECT_EQ(levelOf(i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1)), c.first[i]) << "level " << i;
+        auto level = [&](size_t i) -> const CSurface& { return i == 0 ? image.texture(0) : image.texture(0).mipmap(i - 1); };
+        for (size_t i = 0; i < c.first.size(); ++i) EXPECT_EQ(levelOf(level(i)), c.first[i]) << "level " << i;
         expectFileBytesThenZeros(image, pixels);
+        Bytes file = ddsFile(c.header, pixels);  // padded with zeros to its first face's end, the face in place
+        FirstFace face;
+        if (!locateFirstFace(file.data(), file.size(), face)) file.resize(face.end);
+        ASSERT_TRUE(locateFirstFace(file.data(), file.size(), face));
+        ASSERT_EQ(face.levels.size(), c.levels);
+        for (size_t i = 0; i < c.levels; ++i)
+            EXPECT_EQ(Bytes(face.levels[i].pixels, face.levels[i].pixels + face.levels[i].size), bytesOf(level(i)));
     }
 }
 

@@ -97,16 +97,20 @@ void BM_ConstructGame(benchmark::State& state) {
 BENCHMARK(BM_ConstructGame)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(figureRepetitions)
     ->ReportAggregatesOnly(true);
 
-// Frames of one screen; setUp brings a fresh game to it.
-template <typename SetUp>
-void frames(benchmark::State& state, SetUp setUp) {
+// Steps of one screen; setUp brings a fresh game to it, and each step runs `change` (what the
+// player does between frames) and then draws `perStep` frames.
+template <typename SetUp, typename Change = void (*)()>
+void frames(benchmark::State& state, SetUp setUp, Change change = [] {}, int perStep = 1) {
     if (!prepare(state)) return;
     CGame game;
     setUp(game);
     for (auto _ : state) {
-        bench::beginFrame();
-        game.draw();
-        bench::endFrame();
+        change();
+        for (int frame = 0; frame < perStep; ++frame) {
+            bench::beginFrame();
+            game.draw();
+            bench::endFrame();
+        }
     }
     game.screen = GameScreen::MainMenu;  // leaving: no saved game is written
 }
@@ -144,46 +148,31 @@ BENCHMARK(BM_LargeBoardFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseR
 // A digit typed on that board: the frame that shows it and the one after, which together pay for
 // the still layer taking its new picture.
 void BM_TypedDigitFrames(benchmark::State& state) {
-    if (!prepare(state)) return;
-    CGame game;
-    PCellActive* cell = fillLargeBoard(game);
-    for (auto _ : state) {
-        cell->value = cell->value % 9 + 1;
-        for (int frame = 0; frame < 2; ++frame) {
-            bench::beginFrame();
-            game.draw();
-            bench::endFrame();
-        }
-    }
-    game.screen = GameScreen::MainMenu;
+    PCellActive* cell = nullptr;
+    frames(state, [&](CGame& game) { cell = fillLargeBoard(game); }, [&] { cell->value = cell->value % 9 + 1; }, 2);
 }
 BENCHMARK(BM_TypedDigitFrames)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
     ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
-// The chooser's screen while a level is made on the worker thread (a hard one, started again
-// whenever it is done) against the same screen without.
-void BM_ChooserFrame(benchmark::State& state) {
-    frames(state, [](CGame& game) { game.openChooser(); });
+// The chooser's screen, set to a large hard level, while such a level is made on the worker
+// thread (started again whenever it is done) against the same screen without.
+void toHardLevelChooser(CGame& game) {
+    game.openChooser();
+    game.chooseSize(2);
+    game.chooseDifficulty(5);
 }
+
+void BM_ChooserFrame(benchmark::State& state) { frames(state, toHardLevelChooser); }
 BENCHMARK(BM_ChooserFrame)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
     ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);
 
 void BM_ChooserFrameWhileMaking(benchmark::State& state) {
-    if (!prepare(state)) return;
-    CGame game;
-    game.openChooser();
-    game.chooseSize(2);
-    game.chooseDifficulty(5);
     CLevelMaker maker;
     uint64_t seed = 1;
-    for (auto _ : state) {
+    frames(state, toHardLevelChooser, [&] {
         if (maker.poll() != CLevelMaker::State::Working)
             maker.start(newPuzzleOptions(2, 5, seed++), platform::lowerThisThreadPriority);
-        bench::beginFrame();
-        game.draw();
-        bench::endFrame();
-    }
-    game.screen = GameScreen::MainMenu;
+    });
 }
 BENCHMARK(BM_ChooserFrameWhileMaking)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime()
     ->Repetitions(figureRepetitions)->ReportAggregatesOnly(true);

@@ -32,7 +32,3 @@ void writeGameSettings(const IniFile& settings, const GameSettings& values) {
 int32_t usableIndex(int32_t index, size_t count) {
     return index >= 0 && static_cast<size_t>(index) < count ? index : 0;
 }
-
-float viewOpacity(int32_t viewStyle) {
-    return viewOpacities[static_cast<size_t>(usableIndex(viewStyle, viewOpacities.size()))];
-}

@@ -29,4 +29,3 @@ void writeGameSettings(const IniFile& settings, const GameSettings& values);  //
 // with another catalogue must not make the game index past its lists.
 int32_t usableIndex(int32_t index, size_t count);
 
-float viewOpacity(int32_t viewStyle);  // the opacity of a view; an unknown view counts as Minimal

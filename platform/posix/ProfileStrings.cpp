@@ -2,6 +2,7 @@
 // atomically with the edited document, so a crash mid-write leaves the old file or the new one,
 // never half of each.
 #include <climits>
+#include <map>
 #include <mutex>
 
 #include "platform/FileSystem.h"
@@ -11,22 +12,28 @@
 namespace platform {
 namespace {
 
-// The bytes read last, parsed. Data files are read one key at a time (the main font's widths are
-// 256 keys): parsing costs far more than reading, so a read that finds the same bytes as last
-// time answers from the document parsed then. Reads may come from more than one thread.
+// The bytes read last from each file, parsed. Data files are read one key at a time (the main
+// font's widths are 256 keys): parsing costs far more than reading, so a read that finds the same
+// bytes as last time answers from the document parsed then. Kept per file, so that a key missing
+// from the player's copy, read from the game's copy next, parses neither again. The game reads a
+// handful of INI files; more than `keptFiles` (tests with fresh folders) start the store afresh.
+// Reads may come from more than one thread.
 struct ParsedFile {
-    std::mutex lock;
     std::vector<uint8_t> bytes;
     IniDocument document;
 };
+constexpr size_t keptFiles = 32;
 
 // The value of a key as the file at exactly `path` holds it now; a missing or unreadable file
 // reads as an empty one.
 bool findIn(const std::wstring& path, const std::wstring& section, const std::wstring& key, std::wstring& value) {
-    static ParsedFile last;
+    static std::mutex lock;
+    static std::map<std::wstring, ParsedFile> parsed;
     std::vector<uint8_t> bytes;
     if (!os::readFile(path, bytes)) return false;
-    std::lock_guard<std::mutex> hold(last.lock);
+    std::lock_guard<std::mutex> hold(lock);
+    if (parsed.size() >= keptFiles && parsed.count(path) == 0) parsed.clear();
+    ParsedFile& last = parsed[path];
     if (last.bytes != bytes) {
         last.document = IniDocument(bytes);
         last.bytes = std::move(bytes);

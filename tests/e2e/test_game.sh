@@ -79,6 +79,7 @@ kept=$(md5sum <"$dir/Data/Levels/${second%.*}.gsv")
 launch
 click_play
 open_slot 1
+box_shown "$(shot game-11-offered)" || fail "the second run does not offer the saved game"
 click_cancel
 rest
 blue=$(count_colour "$(shot game-11-cancelled)" $(cell_rect "$c" "$r" -0.02 0.02 0.02 -0.02) 'b>0.5 && r<0.4 ? 1 : 0')

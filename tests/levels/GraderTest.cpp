@@ -6,22 +6,22 @@
 
 using namespace levels;
 using levelstest::gridFromText;
+using levelstest::square;
 using namespace testsupport;
 
 // The square board needs only basic reasoning; a square of 3s has two fillings, one of 4s and 3s
-// none, and a fixed digit outside 1 to 9 contradicts its runs: none is ever solved.
+// none, and a fixed cell without a digit contradicts its runs: none is ever solved.
 TEST(Grader, PlainLevelNeedsOnlyBasicReasoningAndNoOtherIsSolved) {
     const Grade grade = gradeLevel(buildModel(gridFromText(squareGrid())));
     EXPECT_TRUE(grade.solved);
     EXPECT_EQ(grade.hardest, 1);
     EXPECT_GT(grade.score, 0);
     EXPECT_EQ(grade.openCells(), 0);
-    for (auto [rows, contradiction, open] :
-         {std::tuple{std::vector<std::string>{"u 0\\3 0\\3", "3\\0 p p", "3\\0 p p"}, false, 4},
-          {{"u 0\\4 0\\4", "3\\0 p p", "3\\0 p p"}, true, -1}, {{"u 0\\3 0\\3", "3\\0 f12 p", "3\\0 p p"}, true, -1}}) {
+    for (auto [rows, contradiction, open] : {std::tuple{square("0\\3 0\\3"), false, 4}, {square("0\\4 0\\4"), true, -1},
+                                             {square("0\\3 0\\3", "f0 p"), true, -1}}) {
         const Grade failed = gradeLevel(buildModel(gridFromText(rows)));
-        EXPECT_FALSE(failed.solved) << rows[0];
-        EXPECT_EQ(failed.contradiction, contradiction) << rows[0];
+        EXPECT_FALSE(failed.solved) << rows[0] << " " << rows[1];
+        EXPECT_EQ(failed.contradiction, contradiction) << rows[0] << " " << rows[1];
         if (open >= 0) { EXPECT_EQ(failed.openCells(), open); }
     }
 }

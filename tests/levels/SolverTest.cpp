@@ -5,6 +5,7 @@
 
 using namespace levels;
 using levelstest::gridFromText;
+using levelstest::square;
 using namespace testsupport;
 
 namespace {
@@ -13,16 +14,12 @@ SolveResult solveText(const std::vector<std::string>& rows, int limit = 2) {
     return CSolver(buildModel(gridFromText(rows))).solve(limit);
 }
 
-// A 2 x 2 square of playable cells under clues of 3 (rows) and `columns` (columns).
-std::vector<std::string> square(const char* columns, const char* second = "p p", const char* third = "p p") {
-    return {std::string("u ") + columns, std::string("3\\0 ") + second, std::string("3\\0 ") + third};
-}
-
 }  // namespace
 
 // Solutions are counted up to the limit. Runs that disagree (rows add up to 6, columns to 8), a
-// clue with no cell after it, a run longer than nine cells, fixed digits that repeat in a run or
-// lie outside 1 to 9: no solution. A fixed 1 picks one of the two fillings.
+// clue with no cell after it, a run longer than nine cells, fixed digits that repeat in a run, a
+// fixed cell without a digit (as the game reads one outside 1 to 9): no solution. A fixed 1 picks
+// one of the two fillings.
 TEST(CSolver, CountsSolutionsUpToTheLimitAndFixedCellsAreGivenDigits) {
     const SolverModel model = buildModel(gridFromText(squareGrid()));
     const SolveResult one = CSolver(model).solve(2);

@@ -1,7 +1,7 @@
 // Damaged saved games, made from one good file the game wrote by cutting it off at every length.
 // Each is loaded through the game into a fresh board of its level, which then holds exactly what
-// the intact part of the file says. (Damaged fields one by one, and the run states a load restores,
-// are in tests/unit/puzzle/SavedGameTest.cpp.)
+// the intact part of the file says. (Wrong headers, sizes and values, and the run states a load
+// restores, are in tests/unit/puzzle/SavedGameTest.cpp.)
 #include "tests/support/PlayFixtures.h"
 
 using namespace playtest;

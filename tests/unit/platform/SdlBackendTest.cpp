@@ -172,6 +172,9 @@ TEST_F(SdlBackend, WindowIsHiddenAndFixedUntilShown) {
     ASSERT_TRUE(window && SDL_GL_GetCurrentContext());
     EXPECT_EQ(SDL_GetWindowFlags(window) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE), Uint32(SDL_WINDOW_HIDDEN));
     EXPECT_STREQ(SDL_GetWindowTitle(window), "T\xC3\xA9st");
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(320, 200));  // the settings' size, not a default
     EXPECT_NE(platform::glProcAddress("glGetString"), nullptr);
     EXPECT_FALSE(platform::createMainWindow(L"Second", Size{320, 200}));  // one main window only
     platform::showMainWindow();

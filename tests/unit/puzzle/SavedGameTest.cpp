@@ -35,8 +35,8 @@ protected:
 
 // Written in row order over whatever file was there, and restored with the runs' states. Every
 // file that can be read restores (true) into a board cleared first: a wrong header leaves the board
-// empty and the time alone; another board size restores only the time. (Files cut short or with a
-// bit flipped anywhere: SavedGameBadInput.)
+// empty and the time alone; another board size restores only the time; a value outside 0 to 9 is
+// an empty cell. (Files cut short at every length: SavedGameBadInput.)
 TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
     auto board = square();
     enter(playable(*board, 1, 1), 2);
@@ -59,11 +59,14 @@ TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
     EXPECT_TRUE(playable(*resumed, 1, 1).acrossRun->duplicate);
 
     const Bytes body = le32(3) + le32(3) + le32(5) + record(4) + record(4) + record(4) + record(4);
-    struct Row { const char* what; Bytes file; uint32_t elapsed; };
+    struct Row { const char* what; Bytes file; uint32_t elapsed; const char* entries; };
     const Row rows[] = {
-        {"another letter", bytesOf("GRD1BT") + body, 777},
-        {"the level header", Bytes{'G', 'R', 'D', '1', 'B', 0} + body, 777},
-        {"another size", savedHeader(4, 3, 5000) + record(1) + record(2) + record(3) + record(4), 5000},
+        {"another letter", bytesOf("GRD1BT") + body, 777, "0 0 0 0"},
+        {"lower case", bytesOf("grd1bs") + body, 777, "0 0 0 0"},
+        {"the level header", Bytes{'G', 'R', 'D', '1', 'B', 0} + body, 777, "0 0 0 0"},
+        {"another size", savedHeader(4, 3, 5000) + record(1) + record(2) + record(3) + record(4), 5000, "0 0 0 0"},
+        {"values out of range: empty; any mark byte but 0 sets the mark", savedHeader(3, 3, 0) + record(10) +
+             record(0xFFFFFFFFu) + record(0x7FFFFFFF, {2, 0, 0, 0, 0, 0, 0, 0, 255}) + record(9), 0, "0 0 0/19 9"},
     };
     for (const Row& row : rows) {
         writeBytes(savedFile(), row.file);
@@ -72,7 +75,7 @@ TEST_F(SavedGameTest, WrittenInRowOrderAndWhatAReadableFileRestores) {
         enter(playable(*resumed, 2, 2), 9);  // must be gone after any load
         EXPECT_TRUE(resumed->loadSavedGame()) << row.what;
         EXPECT_EQ(resumed->elapsed, row.elapsed) << row.what;
-        EXPECT_EQ(entries(*resumed), "0 0 0 0") << row.what;
+        EXPECT_EQ(entries(*resumed), row.entries) << row.what;
     }
     writeBytes(savedFile(), savedHeader(3, 3, 42) + record(1) + record(3));
     resumed = square();
